@@ -1,0 +1,110 @@
+#pragma once
+// One word library in memory: header fields, entries 1..N, unit table of a remembering library, letter index,
+// and the search services of the study modes. Loads and saves every library file type.
+#include "words/CWordStruct.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace vt {
+
+// Why a load or save failed; the UI maps these to Chinese text in one place.
+enum class LibraryError {
+    None,
+    CannotOpen,
+    MissingHeader,     // file empty / no header line
+    MissingHeaderTag,  // one of [H] [N] [R] [P] [E] absent
+    BadCount,          // entry count missing, not a number, or beyond the file's size
+    BadUnitList,       // unit count/size line missing or not a number, or more than 29 units
+    EmptyName,         // save: library name empty after trimming
+    UnknownFamily,     // save: magic of no save family
+    TooManyUnits,      // save: more than 29 units
+    CannotCreate,      // save: target cannot be written
+    WriteFailed,       // save: a line could not be written
+};
+const char* libraryErrorText(LibraryError e); // English, for tools and logs
+
+class CWordList {
+public:
+    static constexpr uint32_t kDefaultKeyState = 0x2C4E6A8B;
+    static constexpr uint32_t kKeyMask = 0x6C1F83B5;
+    static constexpr uint32_t kKeyBseRee = 0x5A3C9E71;
+    static constexpr uint32_t kKeyBte = 0x3B7D2A95;
+    static constexpr uint32_t kFileStateSeed = 0x1F3D5B79;
+    static constexpr int kMaxUnits = 29;
+    static constexpr int kMaxRuns = 49;
+
+    CWordList();
+    virtual ~CWordList() = default;
+
+    void setDefaultKey(uint32_t state, uint32_t mask);
+
+    bool load(const std::string& gbkPath);
+    bool loadHeaderOnly(const std::string& gbkPath);
+    bool save();
+    // Loads from bytes as if they were the file `nameForType` (its ending decides scrambling); for fuzzing.
+    bool loadFromBytes(const std::string& bytes, const std::string& nameForType);
+    LibraryError lastError() const { return m_lastError; }
+    // Human-readable detail of the last failure (line number, value), English.
+    const std::string& lastErrorDetail() const { return m_lastErrorDetail; }
+
+    void reset();
+    bool append(const CWordStruct& entry);
+    bool insert(const CWordStruct& entry, int position);
+    bool replace(const CWordStruct& entry, int position);
+    bool remove(int position); // "delete"
+
+    bool findIndex(const std::string& word, int& index) const;
+    bool lookUp(const std::string& word, CWordStruct& out, int& unit) const;
+    // Same as lookUp but also gives the entry index (0 when not found).
+    bool lookUpIndex(const std::string& word, int& index, int& unit) const;
+    void findExampleSentences(const std::string& word, int firstIndex, int limit, std::string& out) const;
+    void findWordsContaining(const std::string& text, int firstIndex, int limit, int maxHits,
+                             std::string& out) const;
+    void findWordsByMeaning(const std::string& text, int firstIndex, int limit, int maxHits,
+                            std::string& out) const;
+
+    // History (per-learner memory records and unit weights).
+    bool loadHistory(const std::string& gbkPath);
+    bool saveHistory(std::string* error = nullptr) const;
+
+    bool isRemembering() const; // magic of a remembering library (units + letter index)
+    int unitOf(int index) const; // unit holding entry index, 0 when none
+    int unitStart(int unit) const; // first entry of unit (1-based)
+    int unitEnd(int unit) const;   // last entry of unit
+
+    // Header fields.
+    std::string m_email;     // [E]
+    std::string m_homepage;  // [P]
+    std::string m_publisher; // [R]
+    std::string m_name;      // [N]
+    std::string m_magic;     // [H]
+    std::string m_random;    // [C]
+    std::string m_version;   // [V]
+    std::string m_path;
+    std::string m_historyPath;
+    bool m_historyLoaded = false;
+
+    bool m_loaded = false;
+    int m_spareCapacity = 0;
+    int m_letterIndex[50][50];
+    int m_unitSizes[30];
+    int m_unitWeights[30];
+    int m_unitCount = 0;
+
+    int count() const { return m_count; }
+    CWordStruct& entry(int i) { return m_entries[static_cast<size_t>(i)]; }
+    const CWordStruct& entry(int i) const { return m_entries[static_cast<size_t>(i)]; }
+    int capacity() const { return static_cast<int>(m_entries.size()); }
+
+private:
+    std::vector<CWordStruct> m_entries; // slot 0 never used
+    int m_count = 0;
+    uint32_t m_defaultState = kDefaultKeyState;
+    uint32_t m_defaultMask = kKeyMask;
+    LibraryError m_lastError = LibraryError::None;
+    std::string m_lastErrorDetail;
+};
+
+} // namespace vt
