@@ -3,8 +3,11 @@
 // and the search services of the study modes. Loads and saves every library file type.
 #include "words/CWordStruct.h"
 
+#include "base/Random.h"
+
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vt {
@@ -45,6 +48,8 @@ public:
     bool save();
     // Loads from bytes as if they were the file `nameForType` (its ending decides scrambling); for fuzzing.
     bool loadFromBytes(const std::string& bytes, const std::string& nameForType);
+    // Seeds the generator of the [C] number drawn on save (by default seeded once from the time).
+    void setSaveSeed(uint32_t seed) { m_saveRandom.seed(seed); }
     LibraryError lastError() const { return m_lastError; }
     // Human-readable detail of the last failure (line number, value), English.
     const std::string& lastErrorDetail() const { return m_lastErrorDetail; }
@@ -65,7 +70,13 @@ public:
     void findWordsByMeaning(const std::string& text, int firstIndex, int limit, int maxHits,
                             std::string& out) const;
 
-    // History (per-learner memory records and unit weights).
+    // Rebuilds the letter index from the entries (load does this for remembering libraries).
+    void buildLetterIndex();
+
+    // History (per-learner memory records and unit weights). loadHistory zeroes every record, remembers the
+    // path and reads what the file holds; it returns false only when the file could not be read (all words
+    // are then new, which is not an error for the caller). saveHistory writes atomically; it does nothing and
+    // succeeds for a library without entries, and fails with a reason when no path is known or writing fails.
     bool loadHistory(const std::string& gbkPath);
     bool saveHistory(std::string* error = nullptr) const;
 
@@ -99,12 +110,18 @@ public:
     int capacity() const { return static_cast<int>(m_entries.size()); }
 
 private:
+    bool parse(std::string_view bytes, const std::string& nameForType, bool headerOnly);
+    bool fail(LibraryError error, const std::string& detail);
+    void clearEntries();
+    void makeRoom(); // grows the array when no spare slot is left
+
     std::vector<CWordStruct> m_entries; // slot 0 never used
     int m_count = 0;
     uint32_t m_defaultState = kDefaultKeyState;
     uint32_t m_defaultMask = kKeyMask;
     LibraryError m_lastError = LibraryError::None;
     std::string m_lastErrorDetail;
+    CRandom m_saveRandom;
 };
 
 } // namespace vt

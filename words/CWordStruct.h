@@ -2,6 +2,7 @@
 // One library entry: headword, phonetic, up to ten meanings with examples, study notes, and the memory
 // counters the learning history keeps for it. Text fields hold GBK bytes.
 #include <string>
+#include <string_view>
 
 namespace vt {
 
@@ -41,6 +42,8 @@ public:
 bool extractTag(std::string& text, const char* tag, std::string& value);
 // Fills the record from one entry line; missing tags leave their fields unchanged.
 void parseEntryLine(const std::string& line, CWordStruct& entry);
+// Same, on a view (the library loader parses lines in place).
+void parseEntryText(std::string_view line, CWordStruct& entry);
 // Full tagged line from the structured fields.
 std::string writeEntryLine(const CWordStruct& entry);
 // Like writeEntryLine, but an entry with raw meaning text is written as [W] [T] [M]raw.
