@@ -13,7 +13,9 @@ const char* const CAudioBase::kOpenFailedMessage = "open waveOutOpen failed";
 
 CAudioBase::CAudioBase(PcmOutput& output) : m_output(output) {}
 
-CAudioBase::~CAudioBase() { m_output.reset(); }
+CAudioBase::~CAudioBase() {
+    m_output.reset();
+}
 
 PcmFormat CAudioBase::format() const {
     PcmFormat f;
@@ -26,10 +28,12 @@ PcmFormat CAudioBase::format() const {
 bool CAudioBase::fillPool() {
     // Blocks made by an earlier, failed attempt are kept; only the missing ones are allocated.
     while (m_pool.size() < static_cast<size_t>(kPoolBlocks)) {
-        if (m_allocationLimit >= 0 && m_poolAllocations >= m_allocationLimit) return false;
+        if (m_allocationLimit >= 0 && m_poolAllocations >= m_allocationLimit)
+            return false;
         Block b;
         b.data.reset(new (std::nothrow) uint8_t[kBlockSize]);
-        if (!b.data) return false;
+        if (!b.data)
+            return false;
         ++m_poolAllocations;
         m_pool.push_back(std::move(b));
     }
@@ -37,11 +41,13 @@ bool CAudioBase::fillPool() {
 }
 
 bool CAudioBase::OpenOutput(int bitsPerSample, int samplesPerSecond, std::string* message) {
-    if (message) message->clear();
+    if (message)
+        message->clear();
     m_bitsPerSample = bitsPerSample;
     m_samplesPerSecond = samplesPerSecond;
     if (!fillPool()) {
-        if (message) *message = kAllocFailedMessage;
+        if (message)
+            *message = kAllocFailedMessage;
         return false;
     }
     if (!m_output.open(format())) {
@@ -63,7 +69,8 @@ bool CAudioBase::ensureOpen(std::string* message) {
         m_opened = false;
         m_deviceOpen = false;
     }
-    if (m_opened) return true;
+    if (m_opened)
+        return true;
     return OpenOutput(m_bitsPerSample, m_samplesPerSecond, message);
 }
 
@@ -81,25 +88,30 @@ bool CAudioBase::queueBlock(const uint8_t* bytes, size_t n) {
 }
 
 bool CAudioBase::PlayFile(const std::string& gbkPath, std::string* message) {
-    if (message) message->clear();
+    if (message)
+        message->clear();
     if (m_formatCode != kFormatSpeech) {
         ResetOutput();
         m_formatCode = kFormatSpeech;
         m_bitsPerSample = 8;
         m_samplesPerSecond = 11000;
     }
-    if (!ensureOpen(message)) return false;
+    if (!ensureOpen(message))
+        return false;
 
     FILE* f = std::fopen(fsName(gbkPath).c_str(), "rb");
-    if (!f) return true;
+    if (!f)
+        return true;
     if (std::fseek(f, kHeaderSize, SEEK_SET) == 0) {
         uint8_t buf[kBlockSize];
         for (;;) {
             size_t n = std::fread(buf, 1, kBlockSize, f);
-            if (n < static_cast<size_t>(kMinFinalPiece)) break;
+            if (n < static_cast<size_t>(kMinFinalPiece))
+                break;
             // A refused block means the device queue is full (a huge file): stop reading instead of
             // running through the rest of it.
-            if (!queueBlock(buf, n)) break;
+            if (!queueBlock(buf, n))
+                break;
         }
     }
     std::fclose(f);
@@ -107,18 +119,22 @@ bool CAudioBase::PlayFile(const std::string& gbkPath, std::string* message) {
 }
 
 bool CAudioBase::PlaySamples(const uint8_t* data, size_t size, std::string* message) {
-    if (message) message->clear();
-    if (!ensureOpen(message)) return false;
+    if (message)
+        message->clear();
+    if (!ensureOpen(message))
+        return false;
     for (size_t done = 0; done < size;) {
         size_t n = size - done < static_cast<size_t>(kBlockSize) ? size - done : static_cast<size_t>(kBlockSize);
-        if (!queueBlock(data + done, n)) break;
+        if (!queueBlock(data + done, n))
+            break;
         done += n;
     }
     return true;
 }
 
 bool CAudioBase::WaitUntilHeard(int timeoutMs) {
-    if (!m_opened || !m_output.isOpen()) return true;
+    if (!m_opened || !m_output.isOpen())
+        return true;
     return m_output.waitDrained(timeoutMs);
 }
 
@@ -131,8 +147,10 @@ void CAudioBase::ResetOutput() {
 }
 
 void CAudioBase::SetFormatCode(int code) {
-    if (code != kFormatSpeech && code != kFormatFrame) return;
-    if (code == m_formatCode) return;
+    if (code != kFormatSpeech && code != kFormatFrame)
+        return;
+    if (code == m_formatCode)
+        return;
     ResetOutput();
     m_formatCode = code;
     m_bitsPerSample = code == kFormatSpeech ? 8 : 16;

@@ -14,10 +14,10 @@ class CAudioBase {
 public:
     static constexpr int kPoolBlocks = 150;
     static constexpr int kBlockSize = 1920;
-    static constexpr int kHeaderSize = 200;   // speech-file header, skipped
+    static constexpr int kHeaderSize = 200;    // speech-file header, skipped
     static constexpr int kMinFinalPiece = 960; // a shorter final piece of a file is not played
-    static constexpr int kFormatSpeech = 7;   // 8-bit unsigned mono, 11000 per second
-    static constexpr int kFormatFrame = 4;    // 16-bit, 8000 per second
+    static constexpr int kFormatSpeech = 7;    // 8-bit unsigned mono, 11000 per second
+    static constexpr int kFormatFrame = 4;     // 16-bit, 8000 per second
     // Messages for the caller to show; the library shows nothing itself.
     static const char* const kAllocFailedMessage;
     static const char* const kOpenFailedMessage;

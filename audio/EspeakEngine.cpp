@@ -15,14 +15,17 @@ struct SynthTarget {
 };
 
 int onSynth(short* wav, int numSamples, espeak_EVENT* events) {
-    if (!events) return 1;
+    if (!events)
+        return 1;
     auto* target = static_cast<SynthTarget*>(events->user_data);
-    if (!target) return 1;
+    if (!target)
+        return 1;
     if (wav && numSamples > 0) {
         size_t room = target->maxSamples > target->out->size() ? target->maxSamples - target->out->size() : 0;
         size_t n = static_cast<size_t>(numSamples) < room ? static_cast<size_t>(numSamples) : room;
         target->out->insert(target->out->end(), wav, wav + n);
-        if (target->out->size() >= target->maxSamples) return 1; // abort: the cap is reached
+        if (target->out->size() >= target->maxSamples)
+            return 1; // abort: the cap is reached
     }
     return 0;
 }
@@ -35,26 +38,32 @@ EspeakEngine& EspeakEngine::instance() {
 }
 
 EspeakEngine::~EspeakEngine() {
-    if (m_ok) espeak_Terminate();
+    if (m_ok)
+        espeak_Terminate();
 }
 
 void EspeakEngine::init() {
-    if (m_tried) return;
+    if (m_tried)
+        return;
     m_tried = true;
     const char* path = std::getenv(kDataPathVariable);
-    int rate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, path && *path ? path : nullptr,
-                                 espeakINITIALIZE_DONT_EXIT);
-    if (rate <= 0) return;
+    int rate =
+        espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, path && *path ? path : nullptr, espeakINITIALIZE_DONT_EXIT);
+    if (rate <= 0)
+        return;
     const espeak_VOICE** list = espeak_ListVoices(nullptr);
     for (int i = 0; list && list[i]; ++i) {
         VoiceInfo v;
         v.name = list[i]->name ? list[i]->name : "";
         v.identifier = list[i]->identifier ? list[i]->identifier : "";
         // languages: a priority byte, then the language name.
-        if (list[i]->languages && list[i]->languages[0]) v.language = list[i]->languages + 1;
-        if (!v.name.empty()) m_voices.push_back(v);
+        if (list[i]->languages && list[i]->languages[0])
+            v.language = list[i]->languages + 1;
+        if (!v.name.empty())
+            m_voices.push_back(v);
     }
-    if (m_voices.empty()) return; // data without voices: nothing can be said
+    if (m_voices.empty())
+        return; // data without voices: nothing can be said
     espeak_SetSynthCallback(onSynth);
     m_rate = rate;
     m_ok = true;
@@ -70,7 +79,8 @@ void EspeakEngine::init() {
             }
         }
     }
-    if (m_defaultIndex < 0) m_defaultIndex = 0;
+    if (m_defaultIndex < 0)
+        m_defaultIndex = 0;
 }
 
 bool EspeakEngine::available() {
@@ -95,7 +105,8 @@ int EspeakEngine::defaultVoiceIndex() {
 
 bool EspeakEngine::useVoice(const std::string& voice) {
     std::string want = voice.empty() ? m_voices[static_cast<size_t>(m_defaultIndex)].identifier : voice;
-    if (want == m_currentVoice) return true;
+    if (want == m_currentVoice)
+        return true;
     if (espeak_SetVoiceByName(want.c_str()) != EE_OK) {
         // A description was given: find its identifier.
         bool found = false;
@@ -116,11 +127,13 @@ bool EspeakEngine::useVoice(const std::string& voice) {
 
 bool EspeakEngine::synthesize(const std::string& utf8, const std::string& voice, std::vector<int16_t>& out,
                               size_t maxSamples) {
-    if (!available() || utf8.empty() || !useVoice(voice)) return false;
-    if (out.size() >= maxSamples) return true;
+    if (!available() || utf8.empty() || !useVoice(voice))
+        return false;
+    if (out.size() >= maxSamples)
+        return true;
     SynthTarget target{&out, maxSamples};
-    espeak_ERROR err = espeak_Synth(utf8.c_str(), utf8.size() + 1, 0, POS_CHARACTER, 0,
-                                    espeakCHARS_UTF8, nullptr, &target);
+    espeak_ERROR err =
+        espeak_Synth(utf8.c_str(), utf8.size() + 1, 0, POS_CHARACTER, 0, espeakCHARS_UTF8, nullptr, &target);
     return err == EE_OK;
 }
 

@@ -9,14 +9,17 @@ namespace vt {
 
 std::string recordedSpeechFor(const std::string& baseFolder, const std::string& gbkWord) {
     std::string path = speechFilePath(baseFolder, gbkWord);
-    if (path.empty() || !isReadable(path)) return std::string();
+    if (path.empty() || !isReadable(path))
+        return std::string();
     return path;
 }
 
 SpeechSource PronounceWord(CAudioBase& audio, CTtsVoice& voice, const std::string& baseFolder,
                            const std::string& gbkWord, std::string* message) {
-    if (message) message->clear();
-    if (gbkWord.empty()) return SpeechSource::None;
+    if (message)
+        message->clear();
+    if (gbkWord.empty())
+        return SpeechSource::None;
     std::string path = recordedSpeechFor(baseFolder, gbkWord);
     if (!path.empty()) {
         audio.PlayFile(path, message);

@@ -21,19 +21,25 @@ QtPcmOutput::QtPcmOutput(QObject* parent) : QObject(parent) {
     connect(&m_timer, &QTimer::timeout, this, &QtPcmOutput::feed);
 }
 
-QtPcmOutput::~QtPcmOutput() { closeSink(); }
+QtPcmOutput::~QtPcmOutput() {
+    closeSink();
+}
 
 bool QtPcmOutput::open(const PcmFormat& format) {
     closeSink();
-    if (!QCoreApplication::instance()) return false; // the sink is driven by the event loop
-    if (format.channels < 1 || (format.bitsPerSample != 8 && format.bitsPerSample != 16)) return false;
+    if (!QCoreApplication::instance())
+        return false; // the sink is driven by the event loop
+    if (format.channels < 1 || (format.bitsPerSample != 8 && format.bitsPerSample != 16))
+        return false;
     QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    if (device.isNull()) return false;
+    if (device.isNull())
+        return false;
     QAudioFormat qf;
     qf.setSampleRate(format.sampleRate);
     qf.setChannelCount(format.channels);
     qf.setSampleFormat(format.bitsPerSample == 8 ? QAudioFormat::UInt8 : QAudioFormat::Int16);
-    if (!device.isFormatSupported(qf)) return false;
+    if (!device.isFormatSupported(qf))
+        return false;
 
     m_sink = new QAudioSink(device, qf, this);
     m_io = m_sink->start();
@@ -51,13 +57,15 @@ bool QtPcmOutput::open(const PcmFormat& format) {
 }
 
 bool QtPcmOutput::write(const uint8_t* data, size_t size) {
-    if (!m_sink || size > m_ring.size() - m_ringSize) return false;
+    if (!m_sink || size > m_ring.size() - m_ringSize)
+        return false;
     size_t end = (m_ringStart + m_ringSize) % m_ring.size();
     size_t first = std::min(size, m_ring.size() - end);
     std::memcpy(m_ring.data() + end, data, first);
     std::memcpy(m_ring.data(), data + first, size - first);
     m_ringSize += size;
-    if (!m_timer.isActive()) m_timer.start();
+    if (!m_timer.isActive())
+        m_timer.start();
     feed(); // start at once; the timer hands over what does not fit yet
     return true;
 }
@@ -72,7 +80,8 @@ qint64 QtPcmOutput::writeToSink(const uint8_t* data, qint64 n) {
 }
 
 void QtPcmOutput::feed() {
-    if (!m_sink) return;
+    if (!m_sink)
+        return;
     QAudio::Error err = m_sink->error();
     if (err == QAudio::OpenError || err == QAudio::IOError || err == QAudio::FatalError) {
         closeSink();
@@ -87,7 +96,8 @@ void QtPcmOutput::feed() {
         qint64 n = static_cast<qint64>(std::min(m_ringSize, m_ring.size() - m_ringStart));
         n = std::min(n, room);
         qint64 w = writeToSink(m_ring.data() + m_ringStart, n);
-        if (w <= 0) break;
+        if (w <= 0)
+            break;
         m_ringStart = (m_ringStart + static_cast<size_t>(w)) % m_ring.size();
         m_ringSize -= static_cast<size_t>(w);
         room -= w;
@@ -100,14 +110,18 @@ void QtPcmOutput::feed() {
         uint8_t fill = m_format.bitsPerSample == 8 ? 0x80 : 0;
         std::memset(silence, fill, sizeof silence);
         qint64 n = std::min({target - m_burst, room, static_cast<qint64>(sizeof silence)});
-        if (m_format.bitsPerSample == 16) n &= ~qint64(1);
-        if (n > 0) writeToSink(silence, n);
+        if (m_format.bitsPerSample == 16)
+            n &= ~qint64(1);
+        if (n > 0)
+            writeToSink(silence, n);
     }
-    if (m_ringSize == 0 && !m_awaitingIdle) m_timer.stop();
+    if (m_ringSize == 0 && !m_awaitingIdle)
+        m_timer.stop();
 }
 
 void QtPcmOutput::onStateChanged() {
-    if (!m_sink) return;
+    if (!m_sink)
+        return;
     QAudio::State st = m_sink->state();
     QAudio::Error err = m_sink->error();
     if (st == QAudio::IdleState && (err == QAudio::NoError || err == QAudio::UnderrunError)) {
@@ -124,10 +138,13 @@ void QtPcmOutput::onStateChanged() {
     }
 }
 
-bool QtPcmOutput::isDrained() const { return !m_sink || (m_ringSize == 0 && !m_awaitingIdle); }
+bool QtPcmOutput::isDrained() const {
+    return !m_sink || (m_ringSize == 0 && !m_awaitingIdle);
+}
 
 bool QtPcmOutput::waitDrained(int timeoutMs) {
-    if (isDrained()) return true;
+    if (isDrained())
+        return true;
     QEventLoop loop;
     QTimer limit;
     limit.setSingleShot(true);
@@ -139,7 +156,9 @@ bool QtPcmOutput::waitDrained(int timeoutMs) {
     return isDrained();
 }
 
-void QtPcmOutput::reset() { closeSink(); }
+void QtPcmOutput::reset() {
+    closeSink();
+}
 
 void QtPcmOutput::closeSink() {
     m_timer.stop();

@@ -4,7 +4,8 @@ namespace vt {
 
 bool RecordingPcmOutput::open(const PcmFormat& format) {
     ++m_openAttempts;
-    if (!m_available) return false;
+    if (!m_available)
+        return false;
     m_open = true;
     m_opens.push_back(format);
     return true;
@@ -32,13 +33,15 @@ void RecordingPcmOutput::reset() {
 
 std::string RecordingPcmOutput::played() const {
     std::string all;
-    for (const std::string& b : m_blocks) all += b;
+    for (const std::string& b : m_blocks)
+        all += b;
     return all;
 }
 
 size_t RecordingPcmOutput::queuedBytes() const {
     size_t n = 0;
-    for (const std::string& b : m_blocks) n += b.size();
+    for (const std::string& b : m_blocks)
+        n += b.size();
     return n;
 }
 

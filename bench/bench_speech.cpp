@@ -23,9 +23,11 @@ std::vector<std::string> thousandWords() {
     std::getline(in, line); // column names
     while (words.size() < 1000 && std::getline(in, line)) {
         size_t a = line.find('\t'), b = line.find('\t', a + 1);
-        if (a != std::string::npos && b != std::string::npos) words.push_back(line.substr(a + 1, b - a - 1));
+        if (a != std::string::npos && b != std::string::npos)
+            words.push_back(line.substr(a + 1, b - a - 1));
     }
-    for (int i = 0; words.size() < 1000; ++i) words.push_back("word" + std::string(1, char('a' + i % 26)));
+    for (int i = 0; words.size() < 1000; ++i)
+        words.push_back("word" + std::string(1, char('a' + i % 26)));
     return words;
 }
 
@@ -42,7 +44,8 @@ void BM_RenderSpeechFiles(benchmark::State& state) {
         for (const std::string& w : words) {
             std::string path = vt::speechFilePath(base, w);
             std::string content;
-            if (path.empty() || vt::renderSpeechFile(w, "", content) != vt::RenderResult::Ok) continue;
+            if (path.empty() || vt::renderSpeechFile(w, "", content) != vt::RenderResult::Ok)
+                continue;
             vt::makeDirs(vt::dirOf(path));
             vt::writeFileAtomically(path, content);
             bytes += content.size();
@@ -53,7 +56,8 @@ void BM_RenderSpeechFiles(benchmark::State& state) {
     state.counters["words/s"] =
         benchmark::Counter(static_cast<double>(state.iterations() * words.size()), benchmark::Counter::kIsRate);
     std::string cmd = "rm -rf '" + base + "'";
-    if (std::system(cmd.c_str()) != 0) state.SkipWithError("cannot remove the temporary folder");
+    if (std::system(cmd.c_str()) != 0)
+        state.SkipWithError("cannot remove the temporary folder");
 }
 BENCHMARK(BM_RenderSpeechFiles)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
 

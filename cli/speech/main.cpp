@@ -13,15 +13,17 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <unistd.h>
 #include <unordered_set>
 #include <vector>
-#include <unistd.h>
 
 namespace {
 
 volatile std::sig_atomic_t g_stop = 0;
 
-void onSignal(int) { g_stop = 1; }
+void onSignal(int) {
+    g_stop = 1;
+}
 
 void usage() {
     std::fputs("usage: verbatrove-speech LIBRARY... [--force] [--voice NAME]\n"
@@ -33,7 +35,8 @@ void usage() {
 std::string baseFolder() {
     std::string home = vt::envOr("HOME", "/tmp");
     std::string base = vt::envOr("VERBATROVE_BASE", home + "/Documents/kelpsoft/verbatrove/");
-    if (base.back() != '/') base += '/';
+    if (base.back() != '/')
+        base += '/';
     return vt::fromFsName(base);
 }
 
@@ -59,11 +62,13 @@ public:
     }
     // Warnings go to standard error on lines of their own.
     void warn(const std::string& text) {
-        if (m_tty) std::fputs("\r\033[K", stdout), std::fflush(stdout);
+        if (m_tty)
+            std::fputs("\r\033[K", stdout), std::fflush(stdout);
         std::fprintf(stderr, "warning: %s\n", text.c_str());
     }
     void finish() {
-        if (m_tty) std::putchar('\n');
+        if (m_tty)
+            std::putchar('\n');
     }
 
 private:
@@ -111,14 +116,15 @@ int main(int argc, char** argv) {
     for (const std::string& lib : libraries) {
         vt::CWordList list;
         if (!list.load(vt::fromFsName(lib))) {
-            std::fprintf(stderr, "error: cannot load %s: %s %s\n", lib.c_str(),
-                         vt::libraryErrorText(list.lastError()), list.lastErrorDetail().c_str());
+            std::fprintf(stderr, "error: cannot load %s: %s %s\n", lib.c_str(), vt::libraryErrorText(list.lastError()),
+                         list.lastErrorDetail().c_str());
             exitCode = 1;
             continue;
         }
         for (int i = 1; i <= list.count(); ++i) {
             const std::string& w = list.entry(i).m_word;
-            if (!w.empty() && seen.insert(w).second) words.push_back(w);
+            if (!w.empty() && seen.insert(w).second)
+                words.push_back(w);
         }
     }
 
@@ -133,7 +139,8 @@ int main(int argc, char** argv) {
     size_t rendered = 0, present = 0, skipped = 0, done = 0;
     auto t0 = std::chrono::steady_clock::now();
     for (const std::string& word : words) {
-        if (g_stop) break;
+        if (g_stop)
+            break;
         ++done;
         std::string path = vt::speechFilePath(base, word);
         if (path.empty()) {
@@ -165,6 +172,7 @@ int main(int argc, char** argv) {
                 g_stop ? "interrupted" : "done", rendered, present, skipped, words.size() - done, seconds,
                 seconds > 0 ? rendered / seconds : 0.0);
     std::printf("speech folder: %sspeech/\n", vt::toUtf8(base).c_str());
-    if (g_stop) return 130;
+    if (g_stop)
+        return 130;
     return exitCode;
 }

@@ -17,7 +17,8 @@ using vt::RecordingPcmOutput;
 // Sample bytes with a pattern that shows which file and which offset they came from.
 std::string samples(size_t n, int seed) {
     std::string s(n, '\0');
-    for (size_t i = 0; i < n; ++i) s[i] = static_cast<char>((i * 7 + static_cast<size_t>(seed) * 31) & 0xFF);
+    for (size_t i = 0; i < n; ++i)
+        s[i] = static_cast<char>((i * 7 + static_cast<size_t>(seed) * 31) & 0xFF);
     return s;
 }
 
@@ -29,7 +30,8 @@ std::string speechFile(const vt::test::TempDir& dir, const std::string& name, co
 
 std::vector<size_t> blockSizes(const RecordingPcmOutput& out) {
     std::vector<size_t> sizes;
-    for (const std::string& b : out.m_blocks) sizes.push_back(b.size());
+    for (const std::string& b : out.m_blocks)
+        sizes.push_back(b.size());
     return sizes;
 }
 
@@ -42,12 +44,12 @@ TEST(AudioBaseStreaming, PlaysWholeBlocksAndDropsShortTail) {
     const StreamCase cases[] = {
         {-1, {}},
         {0, {}},
-        {150, {}},                      // shorter than the header
-        {200, {}},                      // header only
-        {200 + 959, {}},                // final piece under 960 bytes
-        {200 + 960, {960}},             // exactly 960 is played
-        {200 + 2000, {1920}},           // 80 bytes left over: dropped
-        {200 + 2900, {1920, 980}},      // 980 left over: played
+        {150, {}},                 // shorter than the header
+        {200, {}},                 // header only
+        {200 + 959, {}},           // final piece under 960 bytes
+        {200 + 960, {960}},        // exactly 960 is played
+        {200 + 2000, {1920}},      // 80 bytes left over: dropped
+        {200 + 2900, {1920, 980}}, // 980 left over: played
         {200 + 3 * 1920, {1920, 1920, 1920}},
     };
     for (const StreamCase& c : cases) {
@@ -55,8 +57,10 @@ TEST(AudioBaseStreaming, PlaysWholeBlocksAndDropsShortTail) {
         vt::test::TempDir dir;
         std::string path = dir.file("w.spw");
         std::string content = c.fileBytes < 0 ? std::string() : std::string(200, 'H').substr(0, size_t(c.fileBytes));
-        if (c.fileBytes > 200) content += samples(size_t(c.fileBytes) - 200, 1);
-        if (c.fileBytes >= 0) vt::test::writeFile(path, content);
+        if (c.fileBytes > 200)
+            content += samples(size_t(c.fileBytes) - 200, 1);
+        if (c.fileBytes >= 0)
+            vt::test::writeFile(path, content);
 
         RecordingPcmOutput out;
         CAudioBase audio(out);

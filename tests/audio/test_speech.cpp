@@ -27,7 +27,8 @@ using vt::RecordingPcmOutput;
 // Largest distance of any sample from silence (128).
 int peak(const std::string& pcm) {
     int p = 0;
-    for (char c : pcm) p = std::max(p, std::abs(static_cast<int>(static_cast<uint8_t>(c)) - 128));
+    for (char c : pcm)
+        p = std::max(p, std::abs(static_cast<int>(static_cast<uint8_t>(c)) - 128));
     return p;
 }
 
@@ -64,12 +65,13 @@ TEST(VoiceList, StartupPreferenceAndPrefixSearch) {
     const Case cases[] = {
         {{}, -1},
         {{"English", "French"}, -1},
-        {{"VW Anna", "VW Bob"}, 1},        // the one after the first entry wins
+        {{"VW Anna", "VW Bob"}, 1}, // the one after the first entry wins
         {{"X", "VW Anna", "VW Bob"}, 1},
-        {{"vw lower"}, 0},                 // only one: found after wrapping round
+        {{"vw lower"}, 0}, // only one: found after wrapping round
         {{"VW Anna", "English"}, 0},
     };
-    for (const Case& c : cases) EXPECT_EQ(CTtsVoice::startupPreference(c.list), c.expected);
+    for (const Case& c : cases)
+        EXPECT_EQ(CTtsVoice::startupPreference(c.list), c.expected);
 
     L voices = {"English (Great Britain)", "English (America)", "French"};
     EXPECT_EQ(CTtsVoice::findPrefix(voices, "english (am"), 1);
@@ -82,7 +84,8 @@ TEST(VoiceList, StartupPreferenceAndPrefixSearch) {
 class SpeakingVoice : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (!vt::EspeakEngine::instance().available()) GTEST_SKIP() << "espeak-ng data not installed";
+        if (!vt::EspeakEngine::instance().available())
+            GTEST_SKIP() << "espeak-ng data not installed";
     }
     RecordingPcmOutput out;
     CAudioBase audio{out};
@@ -124,7 +127,8 @@ TEST_F(SpeakingVoice, MegabytesOfTextAreCutToTheTimeBudget) {
     CTtsVoice voice(audio);
     voice.setMaxSpeechSeconds(2.0);
     std::string text;
-    for (int i = 0; i < 100000; ++i) text += "hello world ";
+    for (int i = 0; i < 100000; ++i)
+        text += "hello world ";
     text += "*" + std::string(1 << 20, '*');
     voice.SpeakText(text);
     EXPECT_EQ(voice.utterances(), 1);
@@ -150,7 +154,8 @@ TEST_F(SpeakingVoice, NoDeviceMeansSilenceNotAHang) {
 
 // Runs only under the CTest entry that points espeak-ng at an empty data folder.
 TEST(NoVoicesInstalled, EverythingIsSilent) {
-    if (!std::getenv(vt::EspeakEngine::kDataPathVariable)) GTEST_SKIP() << "needs an empty espeak-ng data folder";
+    if (!std::getenv(vt::EspeakEngine::kDataPathVariable))
+        GTEST_SKIP() << "needs an empty espeak-ng data folder";
     RecordingPcmOutput out;
     CAudioBase audio(out);
     CTtsVoice voice(audio);
@@ -182,7 +187,8 @@ TEST(SpeechFiles, PathRule) {
         {"/b/", std::string("a\0b", 3), ""},
         {"/b/", std::string(300, 'a'), ""},
     };
-    for (const Case& c : cases) EXPECT_EQ(vt::speechFilePath(c.base, c.word), c.path) << c.word;
+    for (const Case& c : cases)
+        EXPECT_EQ(vt::speechFilePath(c.base, c.word), c.path) << c.word;
 }
 
 TEST(SpeechFiles, HeaderStatesFormatRateAndWord) {
@@ -202,18 +208,21 @@ TEST(SpeechFiles, HeaderStatesFormatRateAndWord) {
 
 TEST(SpeechFiles, ResamplesSynthesisRateToFileRate) {
     std::vector<int16_t> sine(22050), quiet(22050, 0);
-    for (size_t i = 0; i < sine.size(); ++i) sine[i] = int16_t(16000 * std::sin(2 * M_PI * 440 * double(i) / 22050));
+    for (size_t i = 0; i < sine.size(); ++i)
+        sine[i] = int16_t(16000 * std::sin(2 * M_PI * 440 * double(i) / 22050));
     std::vector<uint8_t> s = vt::toUnsigned8(sine.data(), sine.size(), 22050, 11025);
     EXPECT_EQ(s.size(), 11025u);
     int hi = 0, lo = 255;
-    for (uint8_t v : s) hi = std::max<int>(hi, v), lo = std::min<int>(lo, v);
+    for (uint8_t v : s)
+        hi = std::max<int>(hi, v), lo = std::min<int>(lo, v);
     EXPECT_GT(hi, 128 + 50);
     EXPECT_LT(lo, 128 - 50);
     EXPECT_EQ(vt::toUnsigned8(quiet.data(), quiet.size(), 22050, 11000), std::vector<uint8_t>(11000, 128));
 }
 
 TEST(Pronounce, RecordingWhenReadableElseTheVoice) {
-    if (!vt::EspeakEngine::instance().available()) GTEST_SKIP() << "espeak-ng data not installed";
+    if (!vt::EspeakEngine::instance().available())
+        GTEST_SKIP() << "espeak-ng data not installed";
     vt::test::TempDir dir;
     ASSERT_TRUE(vt::makeDirs(dir.path() + "speech/M"));
     std::string recorded = std::string(1920, 'x');
@@ -241,7 +250,8 @@ TEST(Pronounce, RecordingWhenReadableElseTheVoice) {
 }
 
 TEST(SpeechFiles, RendersAnAudibleWord) {
-    if (!vt::EspeakEngine::instance().available()) GTEST_SKIP() << "espeak-ng data not installed";
+    if (!vt::EspeakEngine::instance().available())
+        GTEST_SKIP() << "espeak-ng data not installed";
     std::string file;
     ASSERT_EQ(vt::renderSpeechFile("abandon", "", file), vt::RenderResult::Ok);
     int rate = 0;

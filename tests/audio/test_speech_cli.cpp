@@ -29,10 +29,12 @@ ToolRun runSpeech(const std::string& base, const std::vector<std::string>& args,
     if (pid == 0) {
         setenv("VERBATROVE_BASE", base.c_str(), 1);
         FILE* f = freopen(log.c_str(), "w", stdout);
-        if (!f) _exit(127);
+        if (!f)
+            _exit(127);
         dup2(fileno(stdout), 2);
         std::vector<char*> argv{const_cast<char*>(VT_SPEECH_BIN)};
-        for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+        for (const std::string& a : args)
+            argv.push_back(const_cast<char*>(a.c_str()));
         argv.push_back(nullptr);
         execv(VT_SPEECH_BIN, argv.data());
         _exit(127);
@@ -51,7 +53,8 @@ ToolRun runSpeech(const std::string& base, const std::vector<std::string>& args,
 
 std::string library(const vt::test::TempDir& dir, const std::vector<std::string>& words) {
     std::string text = "[H]VerbaTroveBok[N]test[R]r[P]p[E]e[V]1.0\r\n" + std::to_string(words.size()) + "\r\n";
-    for (const std::string& w : words) text += "[W]" + w + "[M]" + vt::gbk("n.词") + "\r\n";
+    for (const std::string& w : words)
+        text += "[W]" + w + "[M]" + vt::gbk("n.词") + "\r\n";
     std::string path = dir.file("test.bok");
     vt::test::writeFile(path, text);
     return path;
@@ -60,10 +63,12 @@ std::string library(const vt::test::TempDir& dir, const std::vector<std::string>
 // Every file under folder (relative names).
 void listTree(const std::string& folder, const std::string& prefix, std::vector<std::string>& out) {
     DIR* d = opendir(folder.c_str());
-    if (!d) return;
+    if (!d)
+        return;
     while (dirent* e = readdir(d)) {
         std::string n = e->d_name;
-        if (n == "." || n == "..") continue;
+        if (n == "." || n == "..")
+            continue;
         struct stat st;
         std::string full = folder + "/" + n;
         if (stat(full.c_str(), &st) == 0 && S_ISDIR(st.st_mode))
@@ -127,7 +132,8 @@ TEST(SpeechTool, InterruptLeavesOnlyCompleteFiles) {
     std::vector<std::string> words;
     for (int i = 0; i < 5000; ++i) {
         std::string w = "w";
-        for (int n = i; n; n /= 26) w += static_cast<char>('a' + n % 26);
+        for (int n = i; n; n /= 26)
+            w += static_cast<char>('a' + n % 26);
         words.push_back(w);
     }
     std::string lib = library(dir, words);

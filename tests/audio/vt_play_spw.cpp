@@ -42,7 +42,8 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         audio.PlayFile(argv[i]);
         long long size = vt::fileSize(argv[i]);
-        if (size > 200) bytes += size - 200;
+        if (size > 200)
+            bytes += size - 200;
     }
     std::printf("queued in %lld ms\n", static_cast<long long>(clock.elapsed()));
     int soundMs = static_cast<int>(bytes * 1000 / 11000);
