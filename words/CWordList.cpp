@@ -52,6 +52,14 @@ bool contains(const std::string& s, const char* part) { return s.find(part) != s
 char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 bool isAsciiLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 
+// Look-up key of a headword: a hash of its lower-cased bytes, kept in a compact array beside the entries so the
+// look-up scans 4-byte keys instead of touching every 1 KB record of a letter's range.
+uint32_t wordKey(const std::string& w) {
+    uint32_t h = 2166136261u;
+    for (char c : w) h = (h ^ static_cast<unsigned char>(lowerAscii(c))) * 16777619u;
+    return h;
+}
+
 bool equalsIgnoringAsciiCase(const std::string& a, const std::string& b) {
     if (a.size() != b.size()) return false;
     for (size_t i = 0; i < a.size(); ++i)
@@ -128,6 +136,7 @@ bool CWordList::fail(LibraryError error, const std::string& detail) {
 void CWordList::clearEntries() {
     m_entries.clear();
     m_entries.shrink_to_fit();
+    m_keys.clear();
     m_count = 0;
     m_loaded = false;
     m_unitCount = 0;
@@ -299,6 +308,8 @@ bool CWordList::parse(std::string_view bytes, const std::string& nameForType, bo
     }
     m_count = read;
     m_entries.resize(static_cast<size_t>(m_count) + spare + 1);
+    m_keys.resize(static_cast<size_t>(m_count) + 1);
+    for (int i = 1; i <= m_count; ++i) m_keys[static_cast<size_t>(i)] = wordKey(m_entries[static_cast<size_t>(i)].m_word);
     m_loaded = true;
     if (isRemembering()) buildLetterIndex();
     return true;
@@ -390,6 +401,7 @@ bool CWordList::save() {
 void CWordList::reset() {
     clearEntries();
     m_entries.resize(static_cast<size_t>(std::max(0, m_spareCapacity)) + 1);
+    m_keys.assign(1, 0);
     m_loaded = true;
 }
 
@@ -404,6 +416,8 @@ void CWordList::makeRoom() {
 bool CWordList::append(const CWordStruct& entry) {
     makeRoom();
     m_entries[static_cast<size_t>(++m_count)] = entry;
+    m_keys.resize(static_cast<size_t>(m_count));
+    m_keys.push_back(wordKey(entry.m_word));
     m_loaded = true;
     return true;
 }
@@ -419,6 +433,8 @@ bool CWordList::insert(const CWordStruct& entry, int position) {
     auto at = m_entries.begin() + position;
     std::move_backward(at, m_entries.begin() + m_count + 1, m_entries.begin() + m_count + 2);
     *at = entry;
+    m_keys.resize(static_cast<size_t>(m_count) + 1);
+    m_keys.insert(m_keys.begin() + position, wordKey(entry.m_word));
     ++m_count;
     m_loaded = true;
     return true;
@@ -427,6 +443,8 @@ bool CWordList::insert(const CWordStruct& entry, int position) {
 bool CWordList::replace(const CWordStruct& entry, int position) {
     if (position < 1 || position > m_count || entry.m_word.empty()) return false;
     m_entries[static_cast<size_t>(position)] = entry;
+    m_keys.resize(static_cast<size_t>(m_count) + 1);
+    m_keys[static_cast<size_t>(position)] = wordKey(entry.m_word);
     return true;
 }
 
@@ -434,6 +452,8 @@ bool CWordList::remove(int position) {
     if (position < 1 || position > m_count) return false;
     std::move(m_entries.begin() + position + 1, m_entries.begin() + m_count + 1, m_entries.begin() + position);
     m_entries[static_cast<size_t>(m_count)] = CWordStruct();
+    m_keys.resize(static_cast<size_t>(m_count) + 1);
+    m_keys.erase(m_keys.begin() + position);
     --m_count;
     return true;
 }
@@ -452,6 +472,8 @@ bool CWordList::findIndex(const std::string& word, int& index) const {
 
 void CWordList::buildLetterIndex() {
     std::memset(m_letterIndex, 0, sizeof m_letterIndex);
+    m_keys.resize(static_cast<size_t>(m_count) + 1);
+    for (int i = 1; i <= m_count; ++i) m_keys[static_cast<size_t>(i)] = wordKey(m_entries[static_cast<size_t>(i)].m_word);
     int run = 1;
     char previous = ' ';
     for (int i = 1; i <= m_count; ++i) {
@@ -487,6 +509,8 @@ bool CWordList::lookUpIndex(const std::string& word, int& index, int& unit) cons
     if (c < 'a' || c > 'z') return false;
     const int runs = std::min(m_letterIndex[0][0], kMaxRuns);
     const int column = c - 'a' + 1;
+    const uint32_t key = wordKey(word);
+    const bool haveKeys = m_keys.size() == static_cast<size_t>(m_count) + 1;
     for (int r = 1; r <= runs; ++r) {
         const int* row = m_letterIndex[r];
         const int start = std::max(1, row[column]);
@@ -496,6 +520,7 @@ bool CWordList::lookUpIndex(const std::string& word, int& index, int& unit) cons
         // Edits after loading can leave the index pointing past the end; never read beyond entry N.
         end = std::min(end, m_count);
         for (int i = start; i <= end; ++i) {
+            if (haveKeys && m_keys[static_cast<size_t>(i)] != key) continue;
             if (equalsIgnoringAsciiCase(m_entries[static_cast<size_t>(i)].m_word, word)) {
                 index = i;
                 unit = unitOf(i);

@@ -105,6 +105,7 @@ public:
     int m_unitCount = 0;
 
     int count() const { return m_count; }
+    // Writable for the memory counters; change a word through replace() so look-up keeps finding it.
     CWordStruct& entry(int i) { return m_entries[static_cast<size_t>(i)]; }
     const CWordStruct& entry(int i) const { return m_entries[static_cast<size_t>(i)]; }
     int capacity() const { return static_cast<int>(m_entries.size()); }
@@ -116,6 +117,7 @@ private:
     void makeRoom(); // grows the array when no spare slot is left
 
     std::vector<CWordStruct> m_entries; // slot 0 never used
+    std::vector<uint32_t> m_keys;       // look-up key of each entry's word, kept by the editing calls
     int m_count = 0;
     uint32_t m_defaultState = kDefaultKeyState;
     uint32_t m_defaultMask = kKeyMask;

@@ -42,6 +42,13 @@ size_t findSeparator(const std::string& t, size_t from) {
     return t.size();
 }
 
+// True when a run of letters followed by '.' starts at i.
+bool startsPartOfSpeech(const std::string& t, size_t i) {
+    size_t j = i;
+    while (j < t.size() && isLetter(t[j])) ++j;
+    return j > i && j < t.size() && t[j] == '.';
+}
+
 // Start of the next part of speech (a run of letters followed by '.') in [from, end), or end.
 size_t findPartOfSpeech(const std::string& t, size_t from, size_t end) {
     size_t i = from;
@@ -96,7 +103,8 @@ bool CWordTrans::splitMeanings(const std::string& text, Set<SingleMeaning>& list
             const size_t next = end + separatorLength(text, end);
             size_t peek = next;
             while (peek < n && text[peek] == ' ') ++peek;
-            if (peek >= n || isLetter(text[peek])) break;
+            // A part of speech after the separator (blanks allowed) ends this group.
+            if (peek >= n || startsPartOfSpeech(text, peek)) break;
             const size_t sepEnd = findSeparator(text, next);
             if (sepEnd == n) {
                 // The group's last sense written without a closing separator: it ends at the text's end or
