@@ -47,6 +47,12 @@ bool isChinese(uint32_t cp) {
            (cp >= 0x20000 && cp <= 0x2FFFF);
 }
 
+struct BusyScope {
+    explicit BusyScope(bool& flag) : m_flag(flag) { m_flag = true; }
+    ~BusyScope() { m_flag = false; }
+    bool& m_flag;
+};
+
 } // namespace
 
 CTtsVoice::CTtsVoice(CAudioBase& audio) : m_audio(audio) {
@@ -127,8 +133,9 @@ bool CTtsVoice::sayUtf8(const std::string& utf8, const std::string& voice, doubl
 }
 
 void CTtsVoice::SpeakText(const std::string& gbkText) {
-    if (gbkText.empty() || m_speaking < 0 || m_audio.formatCode() != CAudioBase::kFormatSpeech)
+    if (gbkText.empty() || m_busy || m_speaking < 0 || m_audio.formatCode() != CAudioBase::kFormatSpeech)
         return;
+    BusyScope busy(m_busy);
     double left = m_maxSeconds;
     const std::string& voice = m_identifiers[static_cast<size_t>(m_speaking)];
     // Pieces are filtered to ASCII letters and spaces, so they are valid UTF-8 as they are.
@@ -139,8 +146,9 @@ void CTtsVoice::SpeakText(const std::string& gbkText) {
 }
 
 void CTtsVoice::SpeakUnfiltered(const std::string& gbkText) {
-    if (gbkText.empty() || m_speaking < 0 || m_audio.formatCode() != CAudioBase::kFormatSpeech)
+    if (gbkText.empty() || m_busy || m_speaking < 0 || m_audio.formatCode() != CAudioBase::kFormatSpeech)
         return;
+    BusyScope busy(m_busy);
     std::string utf8 = toUtf8(gbkText);
     const std::string& voice = m_identifiers[static_cast<size_t>(m_speaking)];
     double left = m_maxSeconds;

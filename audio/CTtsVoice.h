@@ -40,6 +40,9 @@ public:
     // At most this many seconds are said per call (the rest of a long text is dropped); 60 by default.
     void setMaxSpeechSeconds(double seconds) { m_maxSeconds = seconds; }
     double maxSpeechSeconds() const { return m_maxSeconds; }
+    // True while SpeakText or SpeakUnfiltered waits for its speech to be heard. The wait serves the event loop
+    // (timers still fire), and a request made meanwhile is ignored rather than spoken over the current one.
+    bool isSpeaking() const { return m_busy; }
     // Utterances synthesised and handed to the sound output so far (for tests and diagnostics).
     int utterances() const { return m_utterances; }
 
@@ -63,6 +66,7 @@ private:
     int m_speaking = -1;
     double m_maxSeconds = 60.0;
     int m_utterances = 0;
+    bool m_busy = false;
 };
 
 } // namespace vt

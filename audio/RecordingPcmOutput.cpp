@@ -23,6 +23,8 @@ bool RecordingPcmOutput::write(const uint8_t* data, size_t size) {
 bool RecordingPcmOutput::waitDrained(int timeoutMs) {
     ++m_waits;
     m_lastWaitTimeoutMs = timeoutMs;
+    if (m_onWait)
+        m_onWait();
     return true;
 }
 

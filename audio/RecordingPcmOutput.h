@@ -3,6 +3,7 @@
 // and can be limited in how many bytes it holds before refusing blocks.
 #include "audio/PcmOutput.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,7 @@ public:
     void setDeviceAvailable(bool available) { m_available = available; }
     void loseDevice() { m_open = false; } // as when the sound server goes away
     void setCapacity(size_t bytes) { m_capacity = bytes; }
+    std::function<void()> m_onWait; // runs inside waitDrained, as timers do in a real wait
 
     // What happened.
     std::vector<std::string> m_blocks; // every accepted block, in order
