@@ -36,20 +36,25 @@ std::vector<Row> readTable(const std::string& path) {
         std::vector<std::string> cells;
         std::stringstream ss(l);
         std::string c;
-        while (std::getline(ss, c, '\t')) cells.push_back(c);
-        if (!l.empty() && l.back() == '\t') cells.emplace_back();
+        while (std::getline(ss, c, '\t'))
+            cells.push_back(c);
+        if (!l.empty() && l.back() == '\t')
+            cells.emplace_back();
         return cells;
     };
     while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (line.empty()) continue;
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (line.empty())
+            continue;
         if (head.empty()) {
             head = split(line);
             continue;
         }
         const std::vector<std::string> cells = split(line);
         Row r;
-        for (size_t i = 0; i < head.size(); ++i) r[head[i]] = i < cells.size() ? cells[i] : std::string();
+        for (size_t i = 0; i < head.size(); ++i)
+            r[head[i]] = i < cells.size() ? cells[i] : std::string();
         rows.push_back(r);
     }
     return rows;
@@ -68,7 +73,8 @@ std::vector<Library> manifest() {
 
 bool load(CWordList& lib, const std::string& utf8Path) {
     std::string gbkPath;
-    if (!utf8ToGbk(utf8Path, gbkPath)) return false;
+    if (!utf8ToGbk(utf8Path, gbkPath))
+        return false;
     return lib.load(gbkPath);
 }
 
@@ -77,7 +83,8 @@ bool wholeWordIn(const std::string& text, const std::string& word) {
     for (size_t p = text.find(word); p != std::string::npos; p = text.find(word, p + 1)) {
         const bool before = p == 0 || !isLetter(text[p - 1]);
         const size_t end = p + word.size();
-        if (before && (end == text.size() || !isLetter(text[end]))) return true;
+        if (before && (end == text.size() || !isLetter(text[end])))
+            return true;
     }
     return false;
 }
@@ -85,11 +92,14 @@ bool wholeWordIn(const std::string& text, const std::string& word) {
 // Characters of the key notation: letters, the digit keys, stress marks and the length mark.
 bool isNotation(const std::string& phonetic) {
     for (char c : phonetic)
-        if (!((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '/' || c == ',' || c == ':')) return false;
+        if (!((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '/' || c == ',' || c == ':'))
+            return false;
     return true;
 }
 
-std::string shareData(const std::string& file) { return kShare + "/data/" + file; }
+std::string shareData(const std::string& file) {
+    return kShare + "/data/" + file;
+}
 
 } // namespace
 
@@ -100,8 +110,7 @@ TEST(DefaultContent, EveryLibraryLoadsWithSoundEntries) {
     for (const Library& l : libs) {
         SCOPED_TRACE(l.file);
         CWordList lib;
-        ASSERT_TRUE(load(lib, shareData(l.file))) << libraryErrorText(lib.lastError()) << " "
-                                                  << lib.lastErrorDetail();
+        ASSERT_TRUE(load(lib, shareData(l.file))) << libraryErrorText(lib.lastError()) << " " << lib.lastErrorDetail();
         const std::vector<Row> rows = readTable(kTables + "/" + l.table);
         EXPECT_EQ(lib.count(), static_cast<int>(rows.size()));
         EXPECT_GT(lib.count(), 0);
@@ -153,7 +162,8 @@ TEST(DefaultContent, GeneralLibraryUnitsExamplesAndLookUp) {
     int withExample = 0;
     for (int i = 1; i <= general.count(); ++i) {
         const CWordStruct& e = general.entry(i);
-        if (wholeWordIn(e.m_firstExample, e.m_word)) ++withExample;
+        if (wholeWordIn(e.m_firstExample, e.m_word))
+            ++withExample;
         CWordStruct found;
         int unit = 0;
         EXPECT_TRUE(general.lookUp(e.m_word, found, unit)) << e.m_word;
@@ -187,15 +197,16 @@ TEST(DefaultContent, DefaultBookIsInGeneralLibrary) {
 
 // The book-choice screen lists *.zoe, *.boe and *.bte of each category folder: each must hold a book.
 TEST(DefaultContent, EveryCategoryFolderHasABook) {
-    for (const char* category : {"小学初中", "高中大学", "四六级公共英语", "托福雅思等", "GREGMAT", "职称自考考研等", "1",
-                                 "2", "3", "4", "其它"}) {
+    for (const char* category : {"小学初中", "高中大学", "四六级公共英语", "托福雅思等", "GREGMAT", "职称自考考研等",
+                                 "1", "2", "3", "4", "其它"}) {
         SCOPED_TRACE(category);
         const fs::path dir = fs::u8path(shareData(category));
         int books = 0;
         if (fs::is_directory(dir))
             for (const auto& f : fs::directory_iterator(dir)) {
                 const std::string ext = f.path().extension().string();
-                if (ext != ".zoe" && ext != ".boe" && ext != ".bte") continue;
+                if (ext != ".zoe" && ext != ".boe" && ext != ".bte")
+                    continue;
                 CWordList lib;
                 EXPECT_TRUE(load(lib, f.path().u8string())) << f.path().u8string();
                 EXPECT_GT(lib.count(), 0) << f.path().u8string();
