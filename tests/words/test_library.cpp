@@ -349,3 +349,19 @@ TEST(LibraryFile, FailedSaveLeavesOldFileIntact) {
     EXPECT_EQ(test::readFile(path), before);
     EXPECT_EQ(listFiles(dir.path(), "").size(), 1u); // no temporary file left behind
 }
+
+// A file written by an earlier build (verbatrove-lib import) keeps loading: guards the file format itself.
+TEST(LibraryFile, SampleWrittenEarlierStillLoads) {
+    CWordList lib;
+    ASSERT_TRUE(lib.load(test::fixture("lib_sample.ree"))) << lib.lastErrorDetail();
+    EXPECT_EQ(lib.m_name, gbk("样例"));
+    EXPECT_EQ(lib.m_publisher, gbk("测试"));
+    EXPECT_EQ(lib.m_random, "460613632");
+    ASSERT_EQ(lib.count(), 4);
+    EXPECT_EQ(lib.m_unitCount, 2);
+    int index = 0, unit = 0;
+    ASSERT_TRUE(lib.lookUpIndex("MONDAY", index, unit));
+    EXPECT_EQ(index, 4);
+    EXPECT_EQ(unit, 2);
+    EXPECT_EQ(lib.entry(1).m_meanings[1], gbk("n. 放任"));
+}
