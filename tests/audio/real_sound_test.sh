@@ -43,7 +43,8 @@ record() {
     REC=$!
     i=0
     until [ -s "$D/rec.raw" ]; do i=$((i + 1)); [ $i -gt 200 ] && fail "recorder got no data"; sleep 0.05; done
-    QT_QPA_PLATFORM=offscreen timeout 60 "$PLAYER" "$@" >&2 || fail "player failed ($?)"
+    QT_QPA_PLATFORM=offscreen timeout 60 "$PLAYER" "$@" >"$D/player.out" || fail "player failed ($?)"
+    cat "$D/player.out" >&2
     sleep 0.3
     kill -INT "$REC"; wait "$REC" 2>/dev/null; REC=""
     # Trim leading and trailing silence, then measure what is left.
@@ -72,4 +73,10 @@ sox -r 11000 -n -r 11000 -e unsigned -b 8 -c 1 -t raw - synth 1000s sine 440 vol
 LEN_MS=$(record "$D/tone.spw") || exit 1
 within "$LEN_MS" 70 130 "short sound"
 echo "short sound: $LEN_MS ms"
+# Text-to-speech through the same device: SpeakText returns only once the speech has been heard.
+LEN_MS=$(record --say "good*morning") || exit 1
+RETURNED_MS=$(sed -n 's/.*returned after \([0-9]*\) ms.*/\1/p' "$D/player.out")
+echo "speech: $LEN_MS ms of sound, SpeakText returned after $RETURNED_MS ms"
+within "$LEN_MS" 400 3000 "spoken text"
+[ "$RETURNED_MS" -ge $((LEN_MS * 8 / 10)) ] || fail "SpeakText returned after $RETURNED_MS ms, before the speech was heard"
 echo PASS

@@ -2,7 +2,9 @@
 // quick requests, and waits until they have been heard.
 //   vt-play-spw FILE...            play
 //   vt-play-spw --render WORD OUT  write the speech file of WORD (espeak-ng), for tests that need one
+//   vt-play-spw --say TEXT         speak TEXT with the speaking voice (SpeakText), returning once heard
 #include "audio/CAudioBase.h"
+#include "audio/CTtsVoice.h"
 #include "audio/QtPcmOutput.h"
 #include "audio/SpeechRenderer.h"
 #include "base/AtomicFile.h"
@@ -38,6 +40,13 @@ int main(int argc, char** argv) {
     }
     QElapsedTimer clock;
     clock.start();
+    if (argc == 3 && std::strcmp(argv[1], "--say") == 0) {
+        vt::CTtsVoice voice(audio);
+        voice.SpeakText(argv[2]);
+        std::printf("spoke %d utterances, returned after %lld ms\n", voice.utterances(),
+                    static_cast<long long>(clock.elapsed()));
+        return voice.utterances() > 0 ? 0 : 4;
+    }
     long long bytes = 0;
     for (int i = 1; i < argc; ++i) {
         audio.PlayFile(argv[i]);
