@@ -59,6 +59,25 @@ void BM_RenderSpeechFiles(benchmark::State& state) {
     if (std::system(cmd.c_str()) != 0)
         state.SkipWithError("cannot remove the temporary folder");
 }
+// The same words rendered into memory only: synthesis and conversion without the file system (the atomic
+// writer syncs every file, which dominates the time above on a busy disk).
+void BM_RenderSpeechInMemory(benchmark::State& state) {
+    if (!vt::EspeakEngine::instance().available()) {
+        state.SkipWithError("espeak-ng not available");
+        return;
+    }
+    const std::vector<std::string> words = thousandWords();
+    for (auto _ : state) {
+        for (const std::string& w : words) {
+            std::string content;
+            benchmark::DoNotOptimize(vt::renderSpeechFile(w, "", content));
+        }
+    }
+    state.counters["words/s"] =
+        benchmark::Counter(static_cast<double>(state.iterations() * words.size()), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_RenderSpeechInMemory)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
+
 BENCHMARK(BM_RenderSpeechFiles)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
 
 } // namespace
