@@ -68,7 +68,8 @@ std::string QuestionBuilder::shownMeaning(const std::string& firstMeaning, CRand
 }
 
 std::string QuestionBuilder::distractor(int method, const std::string& right, const std::string& tag,
-                                        const CWordList* lib, const LibraryIndex* index, CRandom& rng) {
+                                        const CWordList* lib, const LibraryIndex* index, bool retry,
+                                        CRandom& rng) {
     if (method == MethodChooseLetter) {
         std::string s(right.size(), 'a');
         for (char& c : s) {
@@ -81,7 +82,9 @@ std::string QuestionBuilder::distractor(int method, const std::string& right, co
     }
     if (!lib || lib->count() == 0) return std::string();
     const int n = lib->count();
-    int start = std::max(1, rng.draw(0, std::max(0, n - 1000)));
+    // The search starts before the last 1000 entries; a repeated draw starts anywhere, since in a library of
+    // fewer than 1000 entries the first range always gives the same word.
+    int start = std::max(1, retry ? rng.draw(1, n) : rng.draw(0, std::max(0, n - 1000)));
     std::string sense;
     int found = 0;
     if (!tag.empty()) {
@@ -123,7 +126,7 @@ Question QuestionBuilder::build(const CWordStruct& word, int method, const CWord
         std::string d;
         bool unique = false;
         for (int attempt = 0; attempt < kMaxDraws && !unique; ++attempt) {
-            d = distractor(method, right, tag, distractors, index, rng);
+            d = distractor(method, right, tag, distractors, index, attempt > 0, rng);
             unique = d != right;
             for (int j = 1; j < k && unique; ++j)
                 if (j != q.rightOption && d == q.options[j - 1]) unique = false;

@@ -36,7 +36,7 @@ public:
 
 private:
     static std::string distractor(int method, const std::string& right, const std::string& tag,
-                                  const CWordList* lib, const LibraryIndex* index, CRandom& rng);
+                                  const CWordList* lib, const LibraryIndex* index, bool retry, CRandom& rng);
 };
 
 } // namespace vt
