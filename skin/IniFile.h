@@ -31,7 +31,7 @@ public:
 
 private:
     using Section = std::map<std::string, std::string>; // folded key -> value
-    std::map<std::string, Section> m_sections;         // folded section name -> keys
+    std::map<std::string, Section> m_sections;          // folded section name -> keys
 };
 
 } // namespace vt

@@ -7,7 +7,9 @@
 
 namespace vt {
 
-QString SkinElement::displayName() const { return QString::fromStdString(toUtf8(m_name)); }
+QString SkinElement::displayName() const {
+    return QString::fromStdString(toUtf8(m_name));
+}
 
 bool SkinElement::load(const IniFile& ini, const std::string& section, const QString& folder) {
     unload();
@@ -26,9 +28,11 @@ bool SkinElement::load(const IniFile& ini, const std::string& section, const QSt
     m_transparentColor = static_cast<uint32_t>(ini.intValue(section, "transparentcolor", 0));
     m_group = ini.intValue(section, "group", 0);
     m_frame = m_actions == 2 ? m_stateDown : m_stateNormal;
-    if (m_imageName.empty()) return false;
+    if (m_imageName.empty())
+        return false;
     m_image = SkinImage::load(folder + QString::fromStdString(toUtf8(m_imageName)));
-    if (m_image.isNull()) return false;
+    if (m_image.isNull())
+        return false;
     m_hitRegion = frameRegion(m_frame);
     return true;
 }
@@ -39,7 +43,8 @@ void SkinElement::unload() {
 }
 
 QRect SkinElement::frameRect(int k) const {
-    if (m_image.isNull()) return QRect();
+    if (m_image.isNull())
+        return QRect();
     const int n = frameCount();
     const int w = m_image.width(), h = m_image.height();
     QRect r = m_vertical ? QRect(0, static_cast<int>(1LL * h * k / n), w, h / n)
@@ -49,20 +54,24 @@ QRect SkinElement::frameRect(int k) const {
 
 QRegion SkinElement::frameRegion(int k) const {
     const QRect src = frameRect(k);
-    if (src.isEmpty()) return QRegion();
+    if (src.isEmpty())
+        return QRegion();
     return m_image.region(src, m_transparentColor).translated(m_left, m_top);
 }
 
 void SkinElement::setFrame(int k) {
     m_frame = k;
-    if (hasImage()) m_hitRegion = frameRegion(k);
+    if (hasImage())
+        m_hitRegion = frameRegion(k);
 }
 
 bool SkinElement::draw(QPainter& painter) {
-    if (!hasImage()) return false;
+    if (!hasImage())
+        return false;
     const QRect src = frameRect(m_frame);
     m_hitRegion = frameRegion(m_frame);
-    if (src.isEmpty()) return true;
+    if (src.isEmpty())
+        return true;
     painter.save();
     painter.setClipRegion(m_hitRegion, Qt::IntersectClip);
     painter.setCompositionMode(m_image.depth() == 32 ? QPainter::CompositionMode_SourceOver
@@ -74,20 +83,25 @@ bool SkinElement::draw(QPainter& painter) {
 
 int SkinElement::hover(const QPoint& p) {
     // A disabled element keeps its grey frame wherever the pointer is.
-    if (!hasImage() || m_hitRegion.isEmpty() || isDisabled()) return 0;
+    if (!hasImage() || m_hitRegion.isEmpty() || isDisabled())
+        return 0;
     if (m_hitRegion.contains(p)) {
-        if (isTwoState()) return 1;
-        if (m_frame == m_stateUp) return 0;
+        if (isTwoState())
+            return 1;
+        if (m_frame == m_stateUp)
+            return 0;
         setFrame(m_stateUp);
         return 1;
     }
-    if (isTwoState() || m_frame == m_stateNormal) return 0;
+    if (isTwoState() || m_frame == m_stateNormal)
+        return 0;
     setFrame(m_stateNormal);
     return 1;
 }
 
 int SkinElement::press(const QPoint& p) {
-    if (!hasImage() || !m_hitRegion.contains(p) || isDisabled()) return 0;
+    if (!hasImage() || !m_hitRegion.contains(p) || isDisabled())
+        return 0;
     if (!isTwoState())
         setFrame(m_stateDown);
     else if (m_frame == m_stateDown)
@@ -98,8 +112,10 @@ int SkinElement::press(const QPoint& p) {
 }
 
 int SkinElement::release(const QPoint& p) {
-    if (!hasImage() || !m_hitRegion.contains(p) || isDisabled()) return 0;
-    if (!isTwoState()) setFrame(m_stateUp);
+    if (!hasImage() || !m_hitRegion.contains(p) || isDisabled())
+        return 0;
+    if (!isTwoState())
+        setFrame(m_stateUp);
     return 1;
 }
 

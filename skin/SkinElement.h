@@ -36,7 +36,7 @@ public:
     int stateUp() const { return m_stateUp; }
     int stateDown() const { return m_stateDown; }
     int stateGray() const { return m_stateGray; }
-    int actions() const { return m_actions; }      // as read
+    int actions() const { return m_actions; } // as read
     int frameCount() const { return m_actions > 0 ? m_actions : 1; }
     bool vertical() const { return m_vertical != 0; }
     uint32_t transparentColor() const { return m_transparentColor; }

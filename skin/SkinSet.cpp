@@ -8,34 +8,43 @@
 
 namespace vt {
 
-bool SkinSet::loadGbk(const std::string& gbkIniPath) { return load(QString::fromStdString(fsName(gbkIniPath))); }
+bool SkinSet::loadGbk(const std::string& gbkIniPath) {
+    return load(QString::fromStdString(fsName(gbkIniPath)));
+}
 
 bool SkinSet::load(const QString& iniPath) {
     const bool readable = m_ini.load(fromFsName(iniPath.toStdString()));
     QString folder = QFileInfo(iniPath).path();
-    if (!folder.endsWith('/')) folder += '/';
+    if (!folder.endsWith('/'))
+        folder += '/';
 
-    if (m_view.load(m_ini, "View0", folder)) m_shape = m_view.image().region(m_view.transparentColor());
-    for (SkinElement& b : m_buttons) b.unload();
-    for (int i = 0; i < kButtons; ++i) m_buttons[static_cast<std::size_t>(i)].load(m_ini, "Button" + std::to_string(i), folder);
+    if (m_view.load(m_ini, "View0", folder))
+        m_shape = m_view.image().region(m_view.transparentColor());
+    for (SkinElement& b : m_buttons)
+        b.unload();
+    for (int i = 0; i < kButtons; ++i)
+        m_buttons[static_cast<std::size_t>(i)].load(m_ini, "Button" + std::to_string(i), folder);
     return readable;
 }
 
 void SkinSet::unload() {
     m_view.unload();
-    for (SkinElement& b : m_buttons) b.unload();
+    for (SkinElement& b : m_buttons)
+        b.unload();
 }
 
 int SkinSet::indexOf(const std::string& name) const {
     for (int i = 0; i < kButtons; ++i)
-        if (button(i).name() == name) return i;
+        if (button(i).name() == name)
+            return i;
     return -1;
 }
 
 std::vector<std::string> SkinSet::commandNames() const {
     std::vector<std::string> names;
     for (const SkinElement& b : m_buttons)
-        if (b.hasImage()) names.push_back(b.name());
+        if (b.hasImage())
+            names.push_back(b.name());
     return names;
 }
 
@@ -47,7 +56,8 @@ QRect SkinSet::layoutRect(const std::string& prefix) const {
     const char* sides[] = {"Left", "Top", "Right", "Bottom"};
     int v[4];
     for (int i = 0; i < 4; ++i) {
-        if (!m_ini.hasKey("Layout", prefix + sides[i])) return QRect();
+        if (!m_ini.hasKey("Layout", prefix + sides[i]))
+            return QRect();
         v[i] = m_ini.intValue("Layout", prefix + sides[i], 0);
     }
     return QRect(QPoint(v[0], v[1]), QPoint(v[2] - 1, v[3] - 1));
@@ -55,7 +65,8 @@ QRect SkinSet::layoutRect(const std::string& prefix) const {
 
 void SkinSet::paint(QPainter& painter) {
     m_view.draw(painter);
-    for (SkinElement& b : m_buttons) b.draw(painter);
+    for (SkinElement& b : m_buttons)
+        b.draw(painter);
 }
 
 QImage SkinSet::render() {
@@ -69,14 +80,16 @@ QImage SkinSet::render() {
 std::vector<int> SkinSet::hover(const QPoint& p) {
     std::vector<int> reacted;
     for (int i = 0; i < kButtons; ++i)
-        if (button(i).hover(p)) reacted.push_back(i);
+        if (button(i).hover(p))
+            reacted.push_back(i);
     return reacted;
 }
 
 int SkinSet::press(const QPoint& p) {
     for (int i = 0; i < kButtons; ++i) {
         if (button(i).press(p)) {
-            if (button(i).isTwoState()) applyRadioRule(i);
+            if (button(i).isTwoState())
+                applyRadioRule(i);
             return i;
         }
     }
@@ -85,7 +98,8 @@ int SkinSet::press(const QPoint& p) {
 
 int SkinSet::release(const QPoint& p) {
     for (int i = 0; i < kButtons; ++i)
-        if (button(i).release(p)) return i;
+        if (button(i).release(p))
+            return i;
     return -1;
 }
 
@@ -95,11 +109,14 @@ void SkinSet::applyRadioRule(int pressed) {
     bool shared = false;
     for (int i = 0; i < kButtons; ++i) {
         SkinElement& o = button(i);
-        if (i == pressed || !o.isTwoState() || o.group() != e.group()) continue;
+        if (i == pressed || !o.isTwoState() || o.group() != e.group())
+            continue;
         shared = true;
-        if (o.frame() == o.stateUp()) o.setFrame(o.stateDown());
+        if (o.frame() == o.stateUp())
+            o.setFrame(o.stateDown());
     }
-    if (shared) e.setFrame(e.stateUp());
+    if (shared)
+        e.setFrame(e.stateUp());
 }
 
 } // namespace vt

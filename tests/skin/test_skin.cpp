@@ -22,7 +22,9 @@ namespace {
 constexpr QRgb kKey = 0xFFFF00FF;
 constexpr int kKeyRef = 16711935;
 
-QString q(const std::string& s) { return QString::fromStdString(s); }
+QString q(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 // Runs of a region as "x,y,w,h" strings, row by row, for readable comparisons.
 QStringList rectsOf(const QRegion& r) {
@@ -47,7 +49,8 @@ QImage strip(int frames, int w, int h, bool vertical) {
     for (int k = 0; k < frames; ++k) {
         const QPoint o = vertical ? QPoint(0, k * h) : QPoint(k * w, 0);
         for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x) img.setPixel(o + QPoint(x, y), qRgb(40 * (k + 1), 40 * (k + 1), 40));
+            for (int x = 0; x < w; ++x)
+                img.setPixel(o + QPoint(x, y), qRgb(40 * (k + 1), 40 * (k + 1), 40));
         img.setPixel(o, kKey);
     }
     return img;
@@ -58,8 +61,9 @@ std::string section(int i, const std::string& image, int left, int top, int acti
     const bool two = actions == 2;
     return "[Button" + std::to_string(i) + "]\nimage=" + image + "\nname=B" + std::to_string(i) +
            "\nleft=" + std::to_string(left) + "\ntop=" + std::to_string(top) +
-           "\nstatenormal=0\nstateup=1\nstatedown=" + (two ? "0" : "2") + "\nstategray=3\nactions=" +
-           std::to_string(actions) + "\ntransparentcolor=16711935\ngroup=" + std::to_string(group) + "\n" + extra;
+           "\nstatenormal=0\nstateup=1\nstatedown=" + (two ? "0" : "2") +
+           "\nstategray=3\nactions=" + std::to_string(actions) +
+           "\ntransparentcolor=16711935\ngroup=" + std::to_string(group) + "\n" + extra;
 }
 
 } // namespace
@@ -96,22 +100,54 @@ void SkinTest::iniReader_data() {
     QTest::addColumn<QString>("expected"); // value(..., "DEF"), then intValue(..., 7)
     QTest::addColumn<int>("expectedInt");
 
-    QTest::newRow("case-insensitive") << "[View0]\nImage=a.bmp\n" << "IMAGE" << "a.bmp" << 0;
-    QTest::newRow("section case") << "[view0]\nleft=12\n" << "left" << "12" << 12;
-    QTest::newRow("missing key") << "[View0]\nleft=1\n" << "top" << "DEF" << 7;
-    QTest::newRow("missing section") << "[Button0]\nleft=1\n" << "left" << "DEF" << 7;
-    QTest::newRow("invalid number") << "[View0]\nleft=abc\n" << "left" << "abc" << 0;
-    QTest::newRow("number prefix") << "[View0]\nleft=12px\n" << "left" << "12px" << 12;
-    QTest::newRow("negative") << "[View0]\nleft=-5\n" << "left" << "-5" << -5;
-    QTest::newRow("empty value") << "[View0]\nleft=\n" << "left" << "" << 7;
-    QTest::newRow("blanks and CRLF") << "  [ View0 ]  \r\n  left  =  42  \r\n" << "left" << "42" << 42;
-    QTest::newRow("quoted") << "[View0]\nname=\"Close \"\n" << "name" << "Close " << 0;
-    QTest::newRow("comment") << "[View0]\n;left=3\nleft=4\n" << "left" << "4" << 4;
-    QTest::newRow("first key wins") << "[View0]\nleft=1\nLEFT=2\n" << "left" << "1" << 1;
-    QTest::newRow("first section wins") << "[View0]\nleft=1\n[VIEW0]\nleft=2\ntop=3\n" << "top" << "DEF" << 7;
-    QTest::newRow("key before any section") << "left=1\n[View0]\n" << "left" << "DEF" << 7;
-    QTest::newRow("overflow saturates") << "[View0]\nleft=99999999999\n" << "left" << "99999999999" << INT_MAX;
-    QTest::newRow("value with =") << "[View0]\nname=a=b\n" << "name" << "a=b" << 0;
+    QTest::newRow("case-insensitive") << "[View0]\nImage=a.bmp\n"
+                                      << "IMAGE"
+                                      << "a.bmp" << 0;
+    QTest::newRow("section case") << "[view0]\nleft=12\n"
+                                  << "left"
+                                  << "12" << 12;
+    QTest::newRow("missing key") << "[View0]\nleft=1\n"
+                                 << "top"
+                                 << "DEF" << 7;
+    QTest::newRow("missing section") << "[Button0]\nleft=1\n"
+                                     << "left"
+                                     << "DEF" << 7;
+    QTest::newRow("invalid number") << "[View0]\nleft=abc\n"
+                                    << "left"
+                                    << "abc" << 0;
+    QTest::newRow("number prefix") << "[View0]\nleft=12px\n"
+                                   << "left"
+                                   << "12px" << 12;
+    QTest::newRow("negative") << "[View0]\nleft=-5\n"
+                              << "left"
+                              << "-5" << -5;
+    QTest::newRow("empty value") << "[View0]\nleft=\n"
+                                 << "left"
+                                 << "" << 7;
+    QTest::newRow("blanks and CRLF") << "  [ View0 ]  \r\n  left  =  42  \r\n"
+                                     << "left"
+                                     << "42" << 42;
+    QTest::newRow("quoted") << "[View0]\nname=\"Close \"\n"
+                            << "name"
+                            << "Close " << 0;
+    QTest::newRow("comment") << "[View0]\n;left=3\nleft=4\n"
+                             << "left"
+                             << "4" << 4;
+    QTest::newRow("first key wins") << "[View0]\nleft=1\nLEFT=2\n"
+                                    << "left"
+                                    << "1" << 1;
+    QTest::newRow("first section wins") << "[View0]\nleft=1\n[VIEW0]\nleft=2\ntop=3\n"
+                                        << "top"
+                                        << "DEF" << 7;
+    QTest::newRow("key before any section") << "left=1\n[View0]\n"
+                                            << "left"
+                                            << "DEF" << 7;
+    QTest::newRow("overflow saturates") << "[View0]\nleft=99999999999\n"
+                                        << "left"
+                                        << "99999999999" << INT_MAX;
+    QTest::newRow("value with =") << "[View0]\nname=a=b\n"
+                                  << "name"
+                                  << "a=b" << 0;
 }
 
 void SkinTest::iniReader() {
@@ -158,20 +194,22 @@ void SkinTest::regionByDepth_data() {
         QImage img(5, 3, QImage::Format_RGB32);
         const QRgb rows[3][5] = {{kKey, x, x, kKey, x}, {x, x, row1Third, x, x}, {kKey, kKey, kKey, kKey, kKey}};
         for (int y = 0; y < 3; ++y)
-            for (int i = 0; i < 5; ++i) img.setPixel(i, y, rows[y][i]);
+            for (int i = 0; i < 5; ++i)
+                img.setPixel(i, y, rows[y][i]);
         return img.convertToFormat(f);
     };
     const QStringList full = {"0,1,5", "1,0,2", "4,0,1"};
     QTest::newRow("24-bit") << make(QImage::Format_RGB888, near) << 24 << full;
     QTest::newRow("32-bit") << make(QImage::Format_ARGB32, near) << 32 << full;
-    QTest::newRow("16-bit compares 5-6-5") << make(QImage::Format_RGB16, near) << 16
-                                           << QStringList{"0,1,2", "1,0,2", "3,1,2", "4,0,1"};
+    QTest::newRow("16-bit compares 5-6-5")
+        << make(QImage::Format_RGB16, near) << 16 << QStringList{"0,1,2", "1,0,2", "3,1,2", "4,0,1"};
     // 8 bits: two palette entries hold the key colour; both are transparent.
     QImage indexed(5, 3, QImage::Format_Indexed8);
     indexed.setColorTable({kKey, x, 0xFFFF00FF, near});
     const uchar idx[3][5] = {{0, 1, 1, 2, 1}, {1, 1, 3, 1, 1}, {2, 0, 2, 0, 2}};
     for (int y = 0; y < 3; ++y)
-        for (int i = 0; i < 5; ++i) indexed.setPixel(i, y, idx[y][i]);
+        for (int i = 0; i < 5; ++i)
+            indexed.setPixel(i, y, idx[y][i]);
     QTest::newRow("8-bit palette") << indexed << 8 << full;
 }
 
@@ -318,19 +356,30 @@ void SkinTest::stateRules_data() {
     QTest::addColumn<QString>("expected");
     QTest::newRow("push: hover, press, release") << "h 5 3; h 6 3; h 50 50; p 5 3; r 5 3"
                                                  << "0;;0;0;0|1,0,0,0,0,0";
-    QTest::newRow("push: leaving after hover") << "h 5 3; h 150 50" << "0;0|0,0,0,0,0,0";
+    QTest::newRow("push: leaving after hover") << "h 5 3; h 150 50"
+                                               << "0;0|0,0,0,0,0,0";
     QTest::newRow("disabled four-frame ignores all") << "g 0; h 5 3; p 5 3; r 5 3; h 150 50"
                                                      << ";-1;-1;|3,0,0,0,0,0";
-    QTest::newRow("two-state alone flips") << "p 25 3; r 25 3" << "1;1|0,1,0,0,0,0";
-    QTest::newRow("two-state alone flips back") << "p 25 3; p 25 3" << "1;1|0,0,0,0,0,0";
-    QTest::newRow("two-state hover keeps frame") << "p 25 3; h 25 3; h 150 50" << "1;1;|0,1,0,0,0,0";
-    QTest::newRow("group of two: clicked is selected") << "p 45 3" << "2|0,0,1,0,0,0";
-    QTest::newRow("group of two: selected stays") << "p 45 3; p 45 3" << "2;2|0,0,1,0,0,0";
-    QTest::newRow("group of two: switch") << "p 45 3; p 65 3" << "2;3|0,0,0,1,0,0";
-    QTest::newRow("overlap: first in order wins") << "p 86 3; r 86 3" << "4;4|0,0,0,0,1,0";
-    QTest::newRow("release over another button") << "p 81 3; r 92 3" << "4;5|0,0,0,0,2,1";
-    QTest::newRow("release over nothing") << "p 81 3; r 150 50" << "4;-1|0,0,0,0,2,0";
-    QTest::newRow("key pixel falls through") << "p 84 0" << "4|0,0,0,0,2,0";
+    QTest::newRow("two-state alone flips") << "p 25 3; r 25 3"
+                                           << "1;1|0,1,0,0,0,0";
+    QTest::newRow("two-state alone flips back") << "p 25 3; p 25 3"
+                                                << "1;1|0,0,0,0,0,0";
+    QTest::newRow("two-state hover keeps frame") << "p 25 3; h 25 3; h 150 50"
+                                                 << "1;1;|0,1,0,0,0,0";
+    QTest::newRow("group of two: clicked is selected") << "p 45 3"
+                                                       << "2|0,0,1,0,0,0";
+    QTest::newRow("group of two: selected stays") << "p 45 3; p 45 3"
+                                                  << "2;2|0,0,1,0,0,0";
+    QTest::newRow("group of two: switch") << "p 45 3; p 65 3"
+                                          << "2;3|0,0,0,1,0,0";
+    QTest::newRow("overlap: first in order wins") << "p 86 3; r 86 3"
+                                                  << "4;4|0,0,0,0,1,0";
+    QTest::newRow("release over another button") << "p 81 3; r 92 3"
+                                                 << "4;5|0,0,0,0,2,1";
+    QTest::newRow("release over nothing") << "p 81 3; r 150 50"
+                                          << "4;-1|0,0,0,0,2,0";
+    QTest::newRow("key pixel falls through") << "p 84 0"
+                                             << "4|0,0,0,0,2,0";
 }
 
 void SkinTest::stateRules() {
@@ -355,7 +404,8 @@ void SkinTest::stateRules() {
         const QPoint pt(w[1].toInt(), w[2].toInt());
         if (w[0] == "h") {
             QStringList r;
-            for (int i : skin.hover(pt)) r << QString::number(i);
+            for (int i : skin.hover(pt))
+                r << QString::number(i);
             results << r.join('+');
         } else if (w[0] == "p") {
             results << QString::number(skin.press(pt));
@@ -364,7 +414,8 @@ void SkinTest::stateRules() {
         }
     }
     QStringList frames;
-    for (int i = 0; i < 6; ++i) frames << QString::number(skin.button(i).frame());
+    for (int i = 0; i < 6; ++i)
+        frames << QString::number(skin.button(i).frame());
     QCOMPARE(results.join(';') + "|" + frames.join(','), expected);
 }
 
@@ -408,22 +459,24 @@ void SkinTest::skinSetKeepsShapeOnFailure() {
 namespace {
 
 QStringList studyCommon() {
-    return {"Back",          "Close",          "Minimize",        "Play",          "Newwords",   "Enlighten",
-            "Pronounce",     "Time",           "Parameter",       "Forward",       "Backward",   "Phonetic Symbol",
-            "Capitalization", "Close Pronounce", "Read Sentence", "Word",          "Start Timer", "Grade Zero",
-            "Grade One",     "Grade Two",      "Grade Three",     "Grade Four",    "Grade Five", "Master",
+    return {"Back",           "Close",           "Minimize",      "Play",
+            "Newwords",       "Enlighten",       "Pronounce",     "Time",
+            "Parameter",      "Forward",         "Backward",      "Phonetic Symbol",
+            "Capitalization", "Close Pronounce", "Read Sentence", "Word",
+            "Start Timer",    "Grade Zero",      "Grade One",     "Grade Two",
+            "Grade Three",    "Grade Four",      "Grade Five",    "Master",
             "Stress"};
 }
 
 const QStringList kItems = {"Item A", "Item B", "Item C", "Item D"};
-const QStringList kTypes = {"", "Fill Letter", "Choose Letter", "Choose Meaning", "Choose Word", "Choose",
-                            "Think Meaning", "Think Word", "Scanning", "Fill Word"};
-const QStringList kOrders = {"Intellectual", "Original Order", "In Sequence", "Reverse Order", "Random",
-                             "Correlative"};
+const QStringList kTypes = {"",       "Fill Letter",   "Choose Letter", "Choose Meaning", "Choose Word",
+                            "Choose", "Think Meaning", "Think Word",    "Scanning",       "Fill Word"};
+const QStringList kOrders = {"Intellectual", "Original Order", "In Sequence", "Reverse Order", "Random", "Correlative"};
 
 QStringList pick(const QStringList& from, std::initializer_list<int> codes) {
     QStringList out;
-    for (int c : codes) out << from[c];
+    for (int c : codes)
+        out << from[c];
     return out;
 }
 
@@ -432,14 +485,21 @@ QList<QRect> textAreas(int mode) {
     const QRect word(QPoint(160, 175), QPoint(599, 269)), bar(132, 160, 495, 3), square(649, 423, 19, 19);
     const QRect stats(QPoint(20, 370), QPoint(110, 565));
     switch (mode) {
-    case 0: return {QRect(QPoint(60, 500), QPoint(739, 579))};
+    case 0:
+        return {QRect(QPoint(60, 500), QPoint(739, 579))};
     case 1:
-    case 4: return {word, bar, square, stats, QRect(QPoint(370, 285), QPoint(614, 409))};
-    case 3: return {word, bar, square, stats, QRect(QPoint(150, 285), QPoint(614, 409))};
-    case 5: return {word, bar, square, stats, QRect(QPoint(160, 300), QPoint(614, 409))};
-    case 7: return {QRect(QPoint(11, 70), QPoint(788, 149)), QRect(QPoint(10, 150), QPoint(789, 584))};
-    case 9: return {QRect(QPoint(245, 100), QPoint(765, 510))};
-    default: return {};
+    case 4:
+        return {word, bar, square, stats, QRect(QPoint(370, 285), QPoint(614, 409))};
+    case 3:
+        return {word, bar, square, stats, QRect(QPoint(150, 285), QPoint(614, 409))};
+    case 5:
+        return {word, bar, square, stats, QRect(QPoint(160, 300), QPoint(614, 409))};
+    case 7:
+        return {QRect(QPoint(11, 70), QPoint(788, 149)), QRect(QPoint(10, 150), QPoint(789, 584))};
+    case 9:
+        return {QRect(QPoint(245, 100), QPoint(765, 510))};
+    default:
+        return {};
     }
 }
 
@@ -453,26 +513,37 @@ void SkinTest::shippedSkins_data() {
     const QStringList win = {"Close", "Minimize"};
     const QStringList back = win + QStringList{"Back"};
     QTest::newRow("main") << 0
-                          << win + QStringList{"Carefree Memory", "Choose Book", "Free Scan", "Easy Choice",
-                                               "Fill Blanks", "Entertainment Memory", "Game", "Make MP3",
-                                               "State Statistic", "System Management", "Help", "Introduction",
+                          << win + QStringList{"Carefree Memory", "Choose Book",          "Free Scan", "Easy Choice",
+                                               "Fill Blanks",     "Entertainment Memory", "Game",      "Make MP3",
+                                               "State Statistic", "System Management",    "Help",      "Introduction",
                                                "System"}
                           << QStringList{"Back"} << QStringList{"help"};
     QTest::newRow("carefree") << 1 << studyCommon() + kItems + pick(kTypes, {3, 4, 2, 5, 1, 9}) + pick(kOrders, {0, 5})
                               << QStringList{"Range"} + pick(kTypes, {6, 7, 8}) + pick(kOrders, {1, 2, 3, 4})
                               << QStringList{"edit"};
     QTest::newRow("book") << 2
-                          << back + QStringList{"Others", "High School And University", "Schoolbook One",
-                                                "Schoolbook  Two", "Schoolbook  Three", "Schoolbook  Four", "GRE",
-                                                "CET4 And CET6", "Elementary And Middle School", "TOEFL And IELTS",
-                                                "Professional Title", "Select Book", "leftleft", "leftright",
-                                                "rightleft", "rightright", "More Words"}
+                          << back + QStringList{"Others",
+                                                "High School And University",
+                                                "Schoolbook One",
+                                                "Schoolbook  Two",
+                                                "Schoolbook  Three",
+                                                "Schoolbook  Four",
+                                                "GRE",
+                                                "CET4 And CET6",
+                                                "Elementary And Middle School",
+                                                "TOEFL And IELTS",
+                                                "Professional Title",
+                                                "Select Book",
+                                                "leftleft",
+                                                "leftright",
+                                                "rightleft",
+                                                "rightright",
+                                                "More Words"}
                           << QStringList{"Schoolbook Two"} << QStringList{"leftList", "rightList"};
     QTest::newRow("free scan") << 3
                                << studyCommon() + QStringList{"Range"} + pick(kTypes, {6, 7, 8}) +
                                       pick(kOrders, {4, 5, 1, 2, 3})
-                               << kItems + pick(kTypes, {1, 2, 3, 4, 5, 9}) + pick(kOrders, {0})
-                               << QStringList{"edit"};
+                               << kItems + pick(kTypes, {1, 2, 3, 4, 5, 9}) + pick(kOrders, {0}) << QStringList{"edit"};
     QTest::newRow("easy choice") << 4
                                  << studyCommon() + kItems + QStringList{"Range"} + pick(kTypes, {3, 4, 2, 5}) +
                                         pick(kOrders, {0, 5})
@@ -519,8 +590,10 @@ void SkinTest::shippedSkins() {
         names << q(n);
         QVERIFY2(seen.insert(q(n)).second, qPrintable("duplicate button " + q(n)));
     }
-    for (const QString& n : required) QVERIFY2(names.contains(n), qPrintable(fileName + " lacks " + n));
-    for (const QString& n : forbidden) QVERIFY2(!names.contains(n), qPrintable(fileName + " has " + n));
+    for (const QString& n : required)
+        QVERIFY2(names.contains(n), qPrintable(fileName + " lacks " + n));
+    for (const QString& n : forbidden)
+        QVERIFY2(!names.contains(n), qPrintable(fileName + " has " + n));
 
     // Every section that names an image loads it; buttons sit inside the window, apart from each other and
     // from the areas the main window writes on; their transparent corners are not clickable.
@@ -528,7 +601,8 @@ void SkinTest::shippedSkins() {
     for (int i = 0; i < SkinSet::kButtons; ++i) {
         const SkinElement& b = skin.button(i);
         QCOMPARE(b.hasImage(), !b.imageName().empty());
-        if (!b.hasImage()) continue;
+        if (!b.hasImage())
+            continue;
         const QRect r = b.hitRegion().boundingRect();
         QVERIFY2(shape.contains(r), qPrintable(b.displayName()));
         QVERIFY2(!b.contains(QPoint(b.left(), b.top())), qPrintable(b.displayName() + ": corner is clickable"));
@@ -548,25 +622,29 @@ void SkinTest::shippedSkins() {
             QVERIFY(b.stateUp() != b.stateNormal() && b.stateDown() != b.stateNormal()); // hover, press visible
         }
     }
-    for (const QString& key : layout) QVERIFY2(!skin.layoutRect(key.toStdString()).isNull(), qPrintable(key));
+    for (const QString& key : layout)
+        QVERIFY2(!skin.layoutRect(key.toStdString()).isNull(), qPrintable(key));
 
     if (mode == 1 || (mode >= 3 && mode <= 5)) {
         // One radio group per row, each toggle alone, the eight levels together.
         auto groupOf = [&](const QString& n) { return skin.button(skin.indexOf(n.toStdString())).group(); };
         QStringList levels = studyCommon().mid(17);
-        for (const QString& n : levels) QCOMPARE(groupOf(n), groupOf("Grade Zero"));
+        for (const QString& n : levels)
+            QCOMPARE(groupOf(n), groupOf("Grade Zero"));
         QCOMPARE(groups[groupOf("Grade Zero")].size(), 8);
-        for (const char* n : {"Phonetic Symbol", "Capitalization", "Close Pronounce", "Read Sentence", "Word",
-                                 "Start Timer"})
+        for (const char* n :
+             {"Phonetic Symbol", "Capitalization", "Close Pronounce", "Read Sentence", "Word", "Start Timer"})
             QCOMPARE(groups[groupOf(n)], QStringList{QString(n)});
-        const int typeGroup = groupOf(*std::find_if(kTypes.begin() + 1, kTypes.end(),
-                                                    [&](const QString& t) { return names.contains(t); }));
+        const int typeGroup = groupOf(
+            *std::find_if(kTypes.begin() + 1, kTypes.end(), [&](const QString& t) { return names.contains(t); }));
         for (const QString& t : kTypes)
-            if (names.contains(t)) QCOMPARE(groupOf(t), typeGroup);
+            if (names.contains(t))
+                QCOMPARE(groupOf(t), typeGroup);
         const int orderGroup = groupOf("Correlative");
         QVERIFY(orderGroup != typeGroup);
         for (const QString& o : kOrders)
-            if (names.contains(o)) QCOMPARE(groupOf(o), orderGroup);
+            if (names.contains(o))
+                QCOMPARE(groupOf(o), orderGroup);
         // The typing square lies inside the edit field.
         QVERIFY(skin.layoutRect("edit").contains(QRect(649, 423, 19, 19)));
     }

@@ -12,8 +12,8 @@
 namespace vt::skingen {
 namespace {
 
-void text(QPainter& p, const QRect& r, const QString& s, int px, const QColor& c, bool bold = false,
-          bool wrap = false, int valign = Qt::AlignTop) {
+void text(QPainter& p, const QRect& r, const QString& s, int px, const QColor& c, bool bold = false, bool wrap = false,
+          int valign = Qt::AlignTop) {
     p.setFont(SkinPainter::font(px, bold));
     p.setPen(c);
     // Blocks are clipped to their rectangle; single lines may overhang it, as the CJK font's line box is taller.
@@ -30,25 +30,35 @@ void studyLayer(QPainter& p, int mode) {
     text(p, QRect(QPoint(190, 243), QPoint(600, 270)), "[记法] a＋band（带子）＋on", 20, Qt::white);
     QRect notes;
     switch (mode) {
-    case 3: notes = QRect(QPoint(150, 285), QPoint(615, 410)); break;
-    case 5: notes = QRect(QPoint(160, 300), QPoint(615, 410)); break;
-    default: notes = QRect(QPoint(370, 285), QPoint(615, 410)); break;
+    case 3:
+        notes = QRect(QPoint(150, 285), QPoint(615, 410));
+        break;
+    case 5:
+        notes = QRect(QPoint(160, 300), QPoint(615, 410));
+        break;
+    default:
+        notes = QRect(QPoint(370, 285), QPoint(615, 410));
+        break;
     }
     text(p, notes,
          "[例句] He abandoned his car in the snow. 他把车丢弃在雪地里了。\n[变化] abandoned, abandoning\n"
          "[考点] abandon oneself to 沉溺于",
          19, Qt::black, false, true);
     if (mode == 1 || mode == 4) {
-        const QRect choices[] = {{QPoint(175, 290), QPoint(350, 310)}, {QPoint(175, 322), QPoint(350, 343)},
-                                 {QPoint(175, 354), QPoint(350, 376)}, {QPoint(175, 387), QPoint(350, 409)}};
+        const QRect choices[] = {{QPoint(175, 290), QPoint(350, 310)},
+                                 {QPoint(175, 322), QPoint(350, 343)},
+                                 {QPoint(175, 354), QPoint(350, 376)},
+                                 {QPoint(175, 387), QPoint(350, 409)}};
         const char* texts[] = {"v. 放弃；抛弃", "n. 能力；才能", "adj. 丰富的", "v. 吸收；吸引"};
-        for (int i = 0; i < 4; ++i) text(p, choices[i], texts[i], 20, Qt::black);
+        for (int i = 0; i < 4; ++i)
+            text(p, choices[i], texts[i], 20, Qt::black);
     }
     const int top = mode == 1 ? 138 : 140;
     const char* labels[] = {"音标", "大写", "发音", "读句", "单词"};
     const int xs[][2] = {{160, 220}, {220, 300}, {290, 360}, {355, 420}, {420, 485}};
-    for (int i = 0; i < 5; ++i) text(p, QRect(QPoint(xs[i][0], top), QPoint(xs[i][1], 160)), labels[i], 18, Qt::black, false, false,
-                                Qt::AlignVCenter);
+    for (int i = 0; i < 5; ++i)
+        text(p, QRect(QPoint(xs[i][0], top), QPoint(xs[i][1], 160)), labels[i], 18, Qt::black, false, false,
+             Qt::AlignVCenter);
     p.setPen(QPen(QColor(193, 225, 246), 3));
     p.drawLine(132, 161, 627, 161);
     p.setPen(QPen(QColor(255, 216, 0), 3));
@@ -69,7 +79,8 @@ void studyLayer(QPainter& p, int mode) {
     }
     p.setPen(panel);
     p.drawLine(25, 400, 95, 400);
-    for (int i = 0; i < 10; ++i) p.fillRect(27 + i * 7, 400 - (i * 7 % 30), 5, i * 7 % 30, levelColor(i % 8));
+    for (int i = 0; i < 10; ++i)
+        p.fillRect(27 + i * 7, 400 - (i * 7 % 30), 5, i * 7 % 30, levelColor(i % 8));
 }
 
 void gameLayer(QPainter& p) {
@@ -106,7 +117,10 @@ void statsLayer(QPainter& p) {
     for (int i = 0; i < 10; ++i) {
         const int top = 460 - values[i] * 200 / 120;
         QRect bar(QPoint(static_cast<int>(245 + i * s), top), QPoint(static_cast<int>(245 + (i + 1) * s), 460));
-        p.fillRect(bar, i < 7 ? levelColor(i) : i == 7 ? QColor(255, 255, 0) : i == 8 ? QColor(0, 255, 255) : QColor(255, 180, 0));
+        p.fillRect(bar, i < 7    ? levelColor(i)
+                        : i == 7 ? QColor(255, 255, 0)
+                        : i == 8 ? QColor(0, 255, 255)
+                                 : QColor(255, 180, 0));
         p.setPen(QColor(0, 255, 0));
         p.drawRect(bar);
         text(p, QRect(bar.left() + 10, top - 20, 40, 20), QString::number(values[i]), 18, c);
@@ -121,7 +135,8 @@ void statsLayer(QPainter& p) {
 void layoutRects(QPainter& p, const SkinSet& skin) {
     for (const char* key : {"edit", "leftList", "rightList", "wordList", "count"}) {
         const QRect r = skin.layoutRect(key);
-        if (r.isNull()) continue;
+        if (r.isNull())
+            continue;
         p.setPen(QPen(QColor(230, 120, 0), 1, Qt::DashLine));
         p.setBrush(Qt::NoBrush);
         p.drawRect(r.adjusted(0, 0, -1, -1));
@@ -140,10 +155,17 @@ void overlay(QPainter& p, int mode, const SkinSet& skin) {
     case 1:
     case 3:
     case 4:
-    case 5: studyLayer(p, mode); break;
-    case 7: gameLayer(p); break;
-    case 9: statsLayer(p); break;
-    default: break;
+    case 5:
+        studyLayer(p, mode);
+        break;
+    case 7:
+        gameLayer(p);
+        break;
+    case 9:
+        statsLayer(p);
+        break;
+    default:
+        break;
     }
     layoutRects(p, skin);
 }
@@ -171,7 +193,8 @@ bool renderPreviews(const QString& skinFolder, const QString& outFolder) {
         }
         for (int active = 0; active < 2; ++active) {
             if (active)
-                for (int i = 0; i < SkinSet::kButtons; ++i) skin.button(i).setFrame(skin.button(i).stateUp());
+                for (int i = 0; i < SkinSet::kButtons; ++i)
+                    skin.button(i).setFrame(skin.button(i).stateUp());
             QImage img = flatten(skin.render());
             QPainter p(&img);
             p.setRenderHint(QPainter::TextAntialiasing);
@@ -183,7 +206,8 @@ bool renderPreviews(const QString& skinFolder, const QString& outFolder) {
                                      .arg(mode, 2, 10, QChar('0'))
                                      .arg(QString::fromUtf8(kSkinFiles[mode]).chopped(4))
                                      .arg(active ? "_active" : "");
-            if (!img.save(name)) ok = false;
+            if (!img.save(name))
+                ok = false;
         }
     }
     return ok;

@@ -16,10 +16,13 @@ namespace vt::skingen {
 ScreenBuilder::ScreenBuilder(const QString& iniName, const QString& prefix, const QString& title)
     : m_iniName(iniName), m_prefix(prefix), m_title(title) {}
 
-void ScreenBuilder::setView(const QImage& view) { m_view = view; }
+void ScreenBuilder::setView(const QImage& view) {
+    m_view = view;
+}
 
 QString ScreenBuilder::fileFor(const QString& name, const QString& file) const {
-    if (!file.isEmpty()) return file + ".png";
+    if (!file.isEmpty())
+        return file + ".png";
     QString slug = name.toLower();
     slug.replace(' ', '_');
     return m_prefix + "_" + slug + ".png";
@@ -28,8 +31,8 @@ QString ScreenBuilder::fileFor(const QString& name, const QString& file) const {
 void ScreenBuilder::addPush(const QString& name, const QPoint& at, const std::vector<QImage>& frames,
                             const QString& file, bool vertical) {
     const QSize f = frames.front().size();
-    m_buttons.push_back({name, fileFor(name, file), QRect(at, f), static_cast<int>(frames.size()), 0, 1, 2, 0,
-                         vertical, SkinPainter::strip(frames, vertical)});
+    m_buttons.push_back({name, fileFor(name, file), QRect(at, f), static_cast<int>(frames.size()), 0, 1, 2, 0, vertical,
+                         SkinPainter::strip(frames, vertical)});
 }
 
 void ScreenBuilder::addTwoState(const QString& name, const QPoint& at, const std::vector<QImage>& frames, int group,
@@ -45,7 +48,8 @@ void ScreenBuilder::addLayout(const QString& key, const QRect& r, const QString&
 
 QStringList ScreenBuilder::commandNames() const {
     QStringList names;
-    for (const Button& b : m_buttons) names << b.name;
+    for (const Button& b : m_buttons)
+        names << b.name;
     return names;
 }
 
@@ -60,7 +64,8 @@ bool writePng(const QString& path, const QImage& img, QString* error) {
         return false;
     }
     QFile old(path); // unchanged images keep their file, so a regeneration shows only real changes
-    if (old.open(QIODevice::ReadOnly) && old.readAll() == bytes) return true;
+    if (old.open(QIODevice::ReadOnly) && old.readAll() == bytes)
+        return true;
     std::string err;
     if (!writeFileAtomically(vt::fromFsName(path.toStdString()), bytes.toStdString(), &err)) {
         *error = QString::fromStdString(err);
@@ -78,7 +83,8 @@ bool ScreenBuilder::write(const QString& folder, QString* error) const {
     }
     QDir().mkpath(folder);
     const QString viewFile = m_prefix + "_view.png";
-    if (!writePng(folder + "/" + viewFile, m_view, error)) return false;
+    if (!writePng(folder + "/" + viewFile, m_view, error))
+        return false;
 
     QString ini;
     auto line = [&](const QString& s) { ini += s + "\r\n"; };
@@ -96,7 +102,8 @@ bool ScreenBuilder::write(const QString& folder, QString* error) const {
     line(QString("transparentcolor=%1").arg(kKeyColorRef));
     for (std::size_t i = 0; i < m_buttons.size(); ++i) {
         const Button& b = m_buttons[i];
-        if (!writePng(folder + "/" + b.file, b.strip, error)) return false;
+        if (!writePng(folder + "/" + b.file, b.strip, error))
+            return false;
         line("");
         line(QString("[Button%1]").arg(i));
         line("image=" + b.file);

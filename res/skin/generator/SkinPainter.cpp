@@ -6,7 +6,8 @@
 namespace vt::skingen {
 
 QColor levelColor(int level) {
-    if (level >= 7) return QColor(255, 255, 0);
+    if (level >= 7)
+        return QColor(255, 255, 0);
     return QColor(255 - 40 * level, 255, 255 - 40 * level);
 }
 
@@ -30,13 +31,15 @@ QImage SkinPainter::strip(const std::vector<QImage>& frames, bool vertical) {
     QImage out = canvas(vertical ? QSize(f.width(), f.height() * n) : QSize(f.width() * n, f.height()));
     {
         QPainter p(&out);
-        for (int i = 0; i < n; ++i) p.drawImage(vertical ? QPoint(0, i * f.height()) : QPoint(i * f.width(), 0), frames[i]);
+        for (int i = 0; i < n; ++i)
+            p.drawImage(vertical ? QPoint(0, i * f.height()) : QPoint(i * f.width(), 0), frames[i]);
     }
     out = out.convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < out.height(); ++y) {
         QRgb* line = reinterpret_cast<QRgb*>(out.scanLine(y));
         for (int x = 0; x < out.width(); ++x)
-            if (qAlpha(line[x]) == 0) line[x] = kKeyRgb & 0x00FFFFFF; // key colour, fully transparent
+            if (qAlpha(line[x]) == 0)
+                line[x] = kKeyRgb & 0x00FFFFFF; // key colour, fully transparent
     }
     return out;
 }
@@ -50,7 +53,8 @@ QImage SkinPainter::keyedView(const QImage& drawn) {
         for (int x = 0; x < in.width(); ++x) {
             QRgb c = src[x];
             // A window mask has no half-covered pixels: the outline is the half-coverage line.
-            dst[x] = qAlpha(c) < 128 ? kKeyRgb : (qRgb(qRed(c), qGreen(c), qBlue(c)) == kKeyRgb ? 0xFFFE00FE : c | 0xFF000000);
+            dst[x] = qAlpha(c) < 128 ? kKeyRgb
+                                     : (qRgb(qRed(c), qGreen(c), qBlue(c)) == kKeyRgb ? 0xFFFE00FE : c | 0xFF000000);
         }
     }
     return out;
@@ -106,12 +110,16 @@ std::vector<QImage> SkinPainter::push(QSize size, const QString& label, Style st
             break;
         case Style::Title:
         case Style::Link:
-            fill = state == 0 ? QColor(255, 255, 255, 38) : state == 1 ? QColor(255, 255, 255, 80) : QColor(255, 255, 255, 130);
+            fill = state == 0   ? QColor(255, 255, 255, 38)
+                   : state == 1 ? QColor(255, 255, 255, 80)
+                                : QColor(255, 255, 255, 130);
             border = QColor(255, 255, 255, state == 0 ? 60 : 150);
             text = Qt::white;
             break;
         case Style::Close:
-            fill = state == 0 ? QColor(255, 255, 255, 38) : state == 1 ? QColor(0xE8, 0x4A, 0x4A) : QColor(0xB8, 0x2E, 0x2E);
+            fill = state == 0   ? QColor(255, 255, 255, 38)
+                   : state == 1 ? QColor(0xE8, 0x4A, 0x4A)
+                                : QColor(0xB8, 0x2E, 0x2E);
             border = QColor(255, 255, 255, state == 0 ? 60 : 0);
             text = Qt::white;
             break;
@@ -134,12 +142,15 @@ std::vector<QImage> SkinPainter::tile(QSize size, const QString& badge, const QC
         QPainter p(&img);
         p.setRenderHint(QPainter::Antialiasing);
         const QRectF r(0, 0, size.width(), size.height());
-        const QColor fill = state == 0 ? colors::card : state == 1 ? QColor(0xF1, 0xF7, 0xFF) : QColor(0xDD, 0xEA, 0xFB);
+        const QColor fill = state == 0   ? colors::card
+                            : state == 1 ? QColor(0xF1, 0xF7, 0xFF)
+                                         : QColor(0xDD, 0xEA, 0xFB);
         const QColor border = state == 0 ? colors::cardBorder : color;
         roundedBox(p, r.adjusted(0, state == 2 ? 1 : 0, 0, 0), 12, fill, border, state == 0 ? 1.0 : 2.0);
         const bool wide = !description.isEmpty();
         const qreal d = wide ? 64 : 58;
-        const QRectF circle = wide ? QRectF(24, (size.height() - d) / 2, d, d) : QRectF((size.width() - d) / 2, 18, d, d);
+        const QRectF circle =
+            wide ? QRectF(24, (size.height() - d) / 2, d, d) : QRectF((size.width() - d) / 2, 18, d, d);
         p.setPen(Qt::NoPen);
         p.setBrush(state == 2 ? color.darker(115) : color);
         p.drawEllipse(circle);
@@ -194,9 +205,9 @@ std::vector<QImage> SkinPainter::option(QSize size) {
             roundedBox(p, box, 3, colors::accent, QColor());
             p.setPen(QPen(Qt::white, 2.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
             const qreal bw = box.width();
-            p.drawPolyline(QPolygonF({box.topLeft() + QPointF(bw * 0.22, bw * 0.52),
-                                      box.topLeft() + QPointF(bw * 0.43, bw * 0.74),
-                                      box.topLeft() + QPointF(bw * 0.80, bw * 0.28)}));
+            p.drawPolyline(
+                QPolygonF({box.topLeft() + QPointF(bw * 0.22, bw * 0.52), box.topLeft() + QPointF(bw * 0.43, bw * 0.74),
+                           box.topLeft() + QPointF(bw * 0.80, bw * 0.28)}));
         } else {
             roundedBox(p, r, h / 2, colors::card, colors::cardBorder);
             roundedBox(p, box, 3, colors::card, QColor(0x9D, 0xB2, 0xC8), 1.4);
@@ -238,7 +249,9 @@ std::vector<QImage> SkinPainter::item(QSize size, const QString& letter) {
         QPainter p(&img);
         p.setRenderHint(QPainter::Antialiasing);
         const QRectF r(0, 0, size.width(), size.height());
-        const QColor fill = state == 0 ? colors::softCard : state == 1 ? QColor(0xE4, 0xEF, 0xFD) : QColor(0xCB, 0xDF, 0xF8);
+        const QColor fill = state == 0   ? colors::softCard
+                            : state == 1 ? QColor(0xE4, 0xEF, 0xFD)
+                                         : QColor(0xCB, 0xDF, 0xF8);
         roundedBox(p, r, 7, fill, state == 0 ? colors::cardBorder : colors::accent);
         const qreal d = size.height() - 8;
         const QRectF badge(5, 4, d, d);

@@ -84,15 +84,16 @@ void caption(QPainter& p, const QRect& r, const QString& text, int px = 14, cons
 void windowButtons(ScreenBuilder& s, bool mainScreen) {
     s.addPush("Minimize", {724, 14}, SkinPainter::push({28, 28}, "—", Style::Title), "common_minimize");
     s.addPush("Close", {758, 14}, SkinPainter::push({28, 28}, "✕", Style::Close), "common_close");
-    if (!mainScreen) s.addPush("Back", {14, 14}, SkinPainter::push({74, 28}, "‹ 返回", Style::Title), "common_back");
+    if (!mainScreen)
+        s.addPush("Back", {14, 14}, SkinPainter::push({74, 28}, "‹ 返回", Style::Title), "common_back");
 }
 
 ScreenBuilder mainScreen() {
     ScreenBuilder s("主界面.ini", "main", "主界面");
     s.setView(baseView("", true, [](QPainter& p) {
         caption(p, QRect(40, 70, 700, 56), "今天想怎样记单词？", 30, colors::ink);
-        caption(p, QRect(42, 126, 700, 30), "选择一种学习方式开始；鼠标停在按钮上，下方会显示它的说明。", 15, colors::muted,
-                false);
+        caption(p, QRect(42, 126, 700, 30), "选择一种学习方式开始；鼠标停在按钮上，下方会显示它的说明。", 15,
+                colors::muted, false);
         SkinPainter::roundedBox(p, QRectF(40, 484, 720, 104), 12, colors::helpPanel, QColor());
         p.setPen(QPen(QColor(255, 255, 255, 140), 1.5));
         p.setBrush(Qt::NoBrush);
@@ -123,15 +124,15 @@ struct StudyScreen {
     bool range;
 };
 
-const char* const kTypeNames[] = {"", "Fill Letter", "Choose Letter", "Choose Meaning", "Choose Word", "Choose",
-                                  "Think Meaning", "Think Word", "Scanning", "Fill Word"};
-const char* const kTypeLabels[] = {"", "字母填空", "选择填空", "词义选择", "单词选择", "混合选择",
-                                   "词义回想", "单词回想", "单词浏览", "完全填空"};
-const char* const kOrderNames[] = {"Intellectual", "Original Order", "In Sequence", "Reverse Order", "Random",
-                                   "Correlative"};
+const char* const kTypeNames[] = {"",       "Fill Letter",   "Choose Letter", "Choose Meaning", "Choose Word",
+                                  "Choose", "Think Meaning", "Think Word",    "Scanning",       "Fill Word"};
+const char* const kTypeLabels[] = {"",         "字母填空", "选择填空", "词义选择", "单词选择",
+                                   "混合选择", "词义回想", "单词回想", "单词浏览", "完全填空"};
+const char* const kOrderNames[] = {"Intellectual",  "Original Order", "In Sequence",
+                                   "Reverse Order", "Random",         "Correlative"};
 const char* const kOrderLabels[] = {"智能选词", "原序选词", "顺序选词", "逆序选词", "随机选词", "联想选词"};
-const char* const kLevelNames[] = {"Grade Zero", "Grade One", "Grade Two", "Grade Three", "Grade Four",
-                                   "Grade Five", "Master", "Stress"};
+const char* const kLevelNames[] = {"Grade Zero", "Grade One",  "Grade Two", "Grade Three",
+                                   "Grade Four", "Grade Five", "Master",    "Stress"};
 const char* const kLevelLabels[] = {"0 级", "1 级", "2 级", "3 级", "4 级", "5 级", "掌握", "重点"};
 
 // Groups: one radio group per row, a group of its own for every toggle.
@@ -195,9 +196,13 @@ ScreenBuilder studyScreen(const StudyScreen& d) {
         const char* name;
         const char* label;
     };
-    std::vector<Cmd> cmds = {{"Pronounce", "朗读单词"}, {"Newwords", "加入生词本"}, {"Enlighten", "启发记忆"},
-                             {"Time", "定时设置"},      {"Parameter", "学习参数"}};
-    if (d.range) cmds.push_back({"Range", "选词范围"});
+    std::vector<Cmd> cmds = {{"Pronounce", "朗读单词"},
+                             {"Newwords", "加入生词本"},
+                             {"Enlighten", "启发记忆"},
+                             {"Time", "定时设置"},
+                             {"Parameter", "学习参数"}};
+    if (d.range)
+        cmds.push_back({"Range", "选词范围"});
     int y = 168;
     for (const Cmd& c : cmds) {
         s.addPush(c.name, {640, y}, SkinPainter::push({146, 32}, c.label, Style::Secondary),
@@ -240,8 +245,7 @@ ScreenBuilder bookScreen() {
     s.addPush("leftleft", {206, 508}, SkinPainter::push({139, 32}, "▲ 上一页", Style::Secondary), "book_pageup_l");
     s.addPush("leftright", {353, 508}, SkinPainter::push({139, 32}, "▼ 下一页", Style::Secondary), "book_pagedown_l");
     s.addPush("rightleft", {504, 508}, SkinPainter::push({137, 32}, "▲ 上一页", Style::Secondary), "book_pageup_r");
-    s.addPush("rightright", {649, 508}, SkinPainter::push({137, 32}, "▼ 下一页", Style::Secondary),
-              "book_pagedown_r");
+    s.addPush("rightright", {649, 508}, SkinPainter::push({137, 32}, "▼ 下一页", Style::Secondary), "book_pagedown_r");
     s.addPush("More Words", {206, 552}, SkinPainter::push({286, 36}, "获取更多词库", Style::Secondary));
     s.addPush("Select Book", {504, 552}, SkinPainter::push({282, 36}, "选用这本书", Style::Primary));
     s.addLayout("leftList", QRect(QPoint(206, 96), QPoint(491, 499)), "library files of the chosen category");
@@ -332,13 +336,12 @@ std::vector<ScreenBuilder> allScreens() {
     screens.push_back(studyScreen({"自由浏览.ini", "zyll", "自由浏览", {6, 7, 8}, {4, 5, 1, 2, 3}, false, true}));
     screens.push_back(studyScreen({"轻松选择.ini", "qsxz", "轻松选择", {3, 4, 2, 5}, {0, 5}, true, true}));
     screens.push_back(studyScreen({"手动填空.ini", "sdtk", "手动填空", {1, 9}, {0, 5}, false, true}));
-    screens.push_back(tileScreen(
-        "休闲记忆.ini", "xxjy", "休闲记忆", "工作、休息时也能顺便看看单词。",
-        {{"Full Screen", "全屏动画", "全", "单词在整个屏幕上逐个放映，适合休息时观看。"},
-         {"Up Show", "置顶显示", "顶", "一个小窗口总在最前面，边工作边记单词。"},
-         {"Title Bar", "置标题栏", "栏", "在屏幕顶端停靠一条单词栏，不挡住其他窗口。"},
-         {"Words Bible", "单词宝典", "典", "把选中的单词编成可以打印的词汇手册。"}},
-        QColor(0x00, 0x9C, 0x9C)));
+    screens.push_back(tileScreen("休闲记忆.ini", "xxjy", "休闲记忆", "工作、休息时也能顺便看看单词。",
+                                 {{"Full Screen", "全屏动画", "全", "单词在整个屏幕上逐个放映，适合休息时观看。"},
+                                  {"Up Show", "置顶显示", "顶", "一个小窗口总在最前面，边工作边记单词。"},
+                                  {"Title Bar", "置标题栏", "栏", "在屏幕顶端停靠一条单词栏，不挡住其他窗口。"},
+                                  {"Words Bible", "单词宝典", "典", "把选中的单词编成可以打印的词汇手册。"}},
+                                 QColor(0x00, 0x9C, 0x9C)));
     screens.push_back(gameScreen());
     screens.push_back(mp3Screen());
     screens.push_back(statsScreen());
@@ -369,6 +372,7 @@ int main(int argc, char** argv) {
         }
         return 0;
     }
-    if (args.size() >= 4 && args[1] == "preview") return renderPreviews(args[2], args[3]) ? 0 : 1;
+    if (args.size() >= 4 && args[1] == "preview")
+        return renderPreviews(args[2], args[3]) ? 0 : 1;
     return usage();
 }
