@@ -381,13 +381,14 @@ int cmdExport(const std::vector<std::string>& args, const std::string& fields) {
     if (args.size() != 2) return usage("export takes IN and OUT");
     const std::string magic = magicFor(args[1]);
     if (magic.empty()) return usage(args[1] + ": unknown library type; use one of the extensions below");
-    bool want[128] = {};
+    std::string want; // chosen field letters
     for (char c : fields) {
         if (c == ',' || c == ' ') continue;
         const char u = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
         if (!std::strchr("TMLJDSBE", u) || u == 0) return usage(std::string("unknown field letter '") + c + "'");
-        want[static_cast<int>(u)] = true;
+        want += u;
     }
+    auto has = [&want](char field) { return want.find(field) != std::string::npos; };
     CWordList in;
     int rc = 0;
     if (!loadLibrary(in, args[0], rc)) return rc;
@@ -412,16 +413,16 @@ int cmdExport(const std::vector<std::string>& args, const std::string& fields) {
         const CWordStruct& e = in.entry(i);
         CWordStruct r;
         r.m_word = e.m_word;
-        if (want['T']) r.m_phonetic = e.m_phonetic;
+        if (has('T')) r.m_phonetic = e.m_phonetic;
         // One meaning slot on every line, so each exported line carries all nine tags even when empty.
         r.m_meaningCount = 1;
-        if (want['M']) r.m_meanings[0] = e.m_meanings[0];
-        if (want['L']) r.m_examples[0] = e.m_examples[0];
-        if (want['J']) r.m_hint = e.m_hint;
-        if (want['D']) r.m_collocation = e.m_collocation;
-        if (want['S']) r.m_inflection = e.m_inflection;
-        if (want['B']) r.m_usage = e.m_usage;
-        if (want['E']) r.m_english = e.m_english;
+        if (has('M')) r.m_meanings[0] = e.m_meanings[0];
+        if (has('L')) r.m_examples[0] = e.m_examples[0];
+        if (has('J')) r.m_hint = e.m_hint;
+        if (has('D')) r.m_collocation = e.m_collocation;
+        if (has('S')) r.m_inflection = e.m_inflection;
+        if (has('B')) r.m_usage = e.m_usage;
+        if (has('E')) r.m_english = e.m_english;
         out.append(r);
     }
     if (isRememberingMagic(magic)) {
