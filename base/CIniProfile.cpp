@@ -12,10 +12,17 @@ std::string escape(const std::string& s) {
     std::string out;
     for (char c : s) {
         switch (c) {
-        case '\\': out += "\\\\"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        default: out += c;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        default:
+            out += c;
         }
     }
     return out;
@@ -36,12 +43,15 @@ std::string unescape(const std::string& s) {
 
 } // namespace
 
-CIniProfile::CIniProfile(const std::string& gbkPath) : m_path(gbkPath) { reload(); }
+CIniProfile::CIniProfile(const std::string& gbkPath) : m_path(gbkPath) {
+    reload();
+}
 
 bool CIniProfile::reload() {
     m_sections.clear();
     m_error.clear();
-    if (!fileExists(m_path)) return true;
+    if (!fileExists(m_path))
+        return true;
     std::string text;
     if (!readWholeFile(m_path, text)) {
         m_error = "cannot read " + toUtf8(m_path);
@@ -56,18 +66,23 @@ void CIniProfile::parse(const std::string& utf8Text) {
     size_t pos = 0;
     while (pos < utf8Text.size()) {
         size_t eol = utf8Text.find('\n', pos);
-        if (eol == std::string::npos) eol = utf8Text.size();
+        if (eol == std::string::npos)
+            eol = utf8Text.size();
         std::string line = utf8Text.substr(pos, eol - pos);
         pos = eol + 1;
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (line.empty() || line[0] == ';' || line[0] == '#') continue;
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (line.empty() || line[0] == ';' || line[0] == '#')
+            continue;
         if (line[0] == '[') {
             size_t close = line.rfind(']');
-            if (close != std::string::npos && close > 0) section = toGbk(unescape(line.substr(1, close - 1)));
+            if (close != std::string::npos && close > 0)
+                section = toGbk(unescape(line.substr(1, close - 1)));
             continue;
         }
         size_t eq = line.find('=');
-        if (eq == std::string::npos || section.empty()) continue;
+        if (eq == std::string::npos || section.empty())
+            continue;
         setString(section, toGbk(unescape(line.substr(0, eq))), toGbk(unescape(line.substr(eq + 1))));
     }
 }
@@ -75,9 +90,11 @@ void CIniProfile::parse(const std::string& utf8Text) {
 std::string CIniProfile::serialize() const {
     std::string out;
     for (const Section& s : m_sections) {
-        if (!out.empty()) out += "\n";
+        if (!out.empty())
+            out += "\n";
         out += "[" + escape(toUtf8(s.name)) + "]\n";
-        for (const auto& kv : s.keys) out += escape(toUtf8(kv.first)) + "=" + escape(toUtf8(kv.second)) + "\n";
+        for (const auto& kv : s.keys)
+            out += escape(toUtf8(kv.first)) + "=" + escape(toUtf8(kv.second)) + "\n";
     }
     return out;
 }

@@ -8,9 +8,11 @@ namespace vt {
 
 const std::string* CMemoryProfile::find(const std::string& section, const std::string& key) const {
     for (const Section& s : m_sections) {
-        if (s.name != section) continue;
+        if (s.name != section)
+            continue;
         for (const auto& kv : s.keys)
-            if (kv.first == key) return &kv.second;
+            if (kv.first == key)
+                return &kv.second;
         return nullptr;
     }
     return nullptr;
@@ -22,17 +24,23 @@ bool CMemoryProfile::has(const std::string& section, const std::string& key) con
 
 int CMemoryProfile::getInt(const std::string& section, const std::string& key, int defaultValue) const {
     const std::string* v = find(section, key);
-    if (!v) return defaultValue;
+    if (!v)
+        return defaultValue;
     const char* begin = v->c_str();
     char* end = nullptr;
     errno = 0;
     long long n = std::strtoll(begin, &end, 10);
     // A value that is not a number is treated like a missing one.
-    if (end == begin) return defaultValue;
-    while (*end == ' ' || *end == '\t') ++end;
-    if (*end != '\0') return defaultValue;
-    if (n > INT_MAX) return INT_MAX;
-    if (n < INT_MIN) return INT_MIN;
+    if (end == begin)
+        return defaultValue;
+    while (*end == ' ' || *end == '\t')
+        ++end;
+    if (*end != '\0')
+        return defaultValue;
+    if (n > INT_MAX)
+        return INT_MAX;
+    if (n < INT_MIN)
+        return INT_MIN;
     return static_cast<int>(n);
 }
 
@@ -48,7 +56,8 @@ void CMemoryProfile::setInt(const std::string& section, const std::string& key, 
 
 void CMemoryProfile::setString(const std::string& section, const std::string& key, const std::string& value) {
     for (Section& s : m_sections) {
-        if (s.name != section) continue;
+        if (s.name != section)
+            continue;
         for (auto& kv : s.keys) {
             if (kv.first == key) {
                 kv.second = value;

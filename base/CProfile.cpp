@@ -6,9 +6,11 @@ namespace vt {
 
 std::string defaultProfilePath() {
     std::string explicitPath = envOr("VERBATROVE_PROFILE", "");
-    if (!explicitPath.empty()) return fromFsName(explicitPath);
+    if (!explicitPath.empty())
+        return fromFsName(explicitPath);
     std::string config = envOr("XDG_CONFIG_HOME", "");
-    if (config.empty()) config = joinPath(envOr("HOME", "."), ".config");
+    if (config.empty())
+        config = joinPath(envOr("HOME", "."), ".config");
     return fromFsName(joinPath(joinPath(config, "verbatrove"), "verbatrove.ini"));
 }
 

@@ -14,7 +14,8 @@ public:
     // One timer tick: counts while running; true when the interval is reached (the count restarts), which
     // with an interval of 0 is every tick, even while stopped.
     bool tick(int interval) {
-        if (!m_stopped) ++m_elapsed;
+        if (!m_stopped)
+            ++m_elapsed;
         if (m_elapsed >= interval) {
             m_elapsed = 0;
             return true;

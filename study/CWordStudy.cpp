@@ -19,7 +19,6 @@ const char* const kUsernameKey = "username";
 constexpr int kExampleScan = 20000;
 constexpr int kAssociationHits = 5;
 
-
 std::string stemOf(const std::string& fileName) {
     size_t dot = fileName.rfind('.');
     return dot == std::string::npos ? fileName : fileName.substr(0, dot);
@@ -29,7 +28,8 @@ std::string stemOf(const std::string& fileName) {
 
 bool StudyReport::has(StudyFile f) const {
     for (const FileProblem& p : problems)
-        if (p.file == f) return true;
+        if (p.file == f)
+            return true;
     return false;
 }
 
@@ -56,9 +56,15 @@ void CWordStudy::readLearnerFromProfile() {
 std::string CWordStudy::bookPath() const {
     return m_base + "data/" + m_settings.bookclass + "/" + m_settings.filebookname;
 }
-std::string CWordStudy::generalPath() const { return m_base + "data/" + m_generalName; }
-std::string CWordStudy::commonPath() const { return m_base + "data/" + kCommonLibrary; }
-std::string CWordStudy::newWordsPath() const { return m_base + "data/" + m_learner + gbk("生词本") + ".boe"; }
+std::string CWordStudy::generalPath() const {
+    return m_base + "data/" + m_generalName;
+}
+std::string CWordStudy::commonPath() const {
+    return m_base + "data/" + kCommonLibrary;
+}
+std::string CWordStudy::newWordsPath() const {
+    return m_base + "data/" + m_learner + gbk("生词本") + ".boe";
+}
 std::string CWordStudy::historyPath(const std::string& libraryFileName) const {
     return historyFileName(m_base, m_learner, libraryFileName);
 }
@@ -114,7 +120,8 @@ StudyReport CWordStudy::loadWordSets() {
     StudyReport report;
     std::string stored = m_profile.getString(kStudySection, kUsernameKey, kDefaultLearner);
     if (checkLearnerName(stored) != LearnerNameProblem::None)
-        report.problems.push_back({StudyFile::Learner, stored, "unsafe learner name in the profile; using " + m_learner});
+        report.problems.push_back(
+            {StudyFile::Learner, stored, "unsafe learner name in the profile; using " + m_learner});
     readLearnerFromProfile();
     ensureFolders(report);
     m_generalName = kGeneralLibrary;
@@ -129,7 +136,8 @@ StudyReport CWordStudy::loadWordSets() {
         }
     }
     if (!isPlainFileName(m_settings.bookclass) || !isPlainFileName(m_settings.filebookname)) {
-        report.problems.push_back({StudyFile::Book, bookPath(), "the book name in the profile is not a plain file name"});
+        report.problems.push_back(
+            {StudyFile::Book, bookPath(), "the book name in the profile is not a plain file name"});
         m_book.reset();
         m_book.m_historyPath.clear();
     } else {
@@ -164,8 +172,10 @@ const SpellingIndex& CWordStudy::spellingsFor(const CWordList& lib) {
 LearnerResult CWordStudy::setLearner(const std::string& name, LearnerNameProblem* why) {
     std::string trimmed;
     LearnerNameProblem problem = checkLearnerName(name, &trimmed);
-    if (why) *why = problem;
-    if (problem != LearnerNameProblem::None) return LearnerResult::Refused;
+    if (why)
+        *why = problem;
+    if (problem != LearnerNameProblem::None)
+        return LearnerResult::Refused;
     saveSettings();
     clearVisitHistory();
     m_profile.setString(kStudySection, kUsernameKey, trimmed);
@@ -176,10 +186,13 @@ LearnerResult CWordStudy::setLearner(const std::string& name, LearnerNameProblem
 }
 
 void CWordStudy::writeBackCurrent() {
-    if (!m_hasWord || !validCurrent()) return;
+    if (!m_hasWord || !validCurrent())
+        return;
     CWordStruct& e = mutableSource().entry(m_current);
-    if (e.m_word != m_work.m_word) return;
-    for (int k = 0; k < 3; ++k) e.m_counters[k] = m_work.m_counters[k];
+    if (e.m_word != m_work.m_word)
+        return;
+    for (int k = 0; k < 3; ++k)
+        e.m_counters[k] = m_work.m_counters[k];
 }
 
 StudyReport CWordStudy::saveSettings() {
@@ -189,14 +202,18 @@ StudyReport CWordStudy::saveSettings() {
     writeBackCurrent();
     ensureFolders(report);
     if (m_newWordsWritable && !m_newWords.m_path.empty() && !m_newWords.save())
-        report.problems.push_back({StudyFile::NewWordsBook, m_newWords.m_path, libraryErrorText(m_newWords.lastError())});
+        report.problems.push_back(
+            {StudyFile::NewWordsBook, m_newWords.m_path, libraryErrorText(m_newWords.lastError())});
     CWordList* libs[] = {m_newWordsWritable ? &m_newWords : nullptr, &m_book, &m_general};
     for (CWordList* lib : libs) {
-        if (!lib || lib->count() == 0) continue;
+        if (!lib || lib->count() == 0)
+            continue;
         std::string err;
-        if (!lib->saveHistory(&err)) report.problems.push_back({StudyFile::History, lib->m_historyPath, err});
+        if (!lib->saveHistory(&err))
+            report.problems.push_back({StudyFile::History, lib->m_historyPath, err});
     }
-    if (!m_profile.flush()) report.problems.push_back({StudyFile::Profile, std::string(), "cannot write the profile"});
+    if (!m_profile.flush())
+        report.problems.push_back({StudyFile::Profile, std::string(), "cannot write the profile"});
     m_lastSave = report;
     return report;
 }
@@ -209,18 +226,21 @@ StudyReport CWordStudy::saveOptions() {
 bool CWordStudy::chooseBook(const std::string& category, const std::string& fileName, FileProblem* problem) {
     const std::string path = m_base + "data/" + category + "/" + fileName;
     if (!isPlainFileName(category) || !isPlainFileName(fileName)) {
-        if (problem) *problem = {StudyFile::Book, path, "not a plain file name"};
+        if (problem)
+            *problem = {StudyFile::Book, path, "not a plain file name"};
         return false;
     }
     CWordList loaded;
     if (!loaded.load(path)) {
-        if (problem) *problem = {StudyFile::Book, path, libraryErrorText(loaded.lastError())};
+        if (problem)
+            *problem = {StudyFile::Book, path, libraryErrorText(loaded.lastError())};
         return false;
     }
     // Progress on the old book is kept before it is replaced.
     if (m_book.count() > 0 && !m_book.m_historyPath.empty()) {
         std::string err;
-        if (!m_book.saveHistory(&err) && problem) *problem = {StudyFile::History, m_book.m_historyPath, err};
+        if (!m_book.saveHistory(&err) && problem)
+            *problem = {StudyFile::History, m_book.m_historyPath, err};
     }
     m_book = loaded;
     m_settings.bookclass = category;
@@ -239,12 +259,16 @@ bool CWordStudy::chooseBook(const std::string& category, const std::string& file
 }
 
 NewWordResult CWordStudy::addCurrentToNewWords() {
-    if (!m_hasWord || !validCurrent()) return NewWordResult::NoWord;
-    if (!m_newWordsWritable) return NewWordResult::Unavailable;
+    if (!m_hasWord || !validCurrent())
+        return NewWordResult::NoWord;
+    if (!m_newWordsWritable)
+        return NewWordResult::Unavailable;
     int index = 0;
-    if (m_newWords.findIndex(m_work.m_word, index)) return NewWordResult::AlreadyThere;
+    if (m_newWords.findIndex(m_work.m_word, index))
+        return NewWordResult::AlreadyThere;
     CWordStruct entry = source().entry(m_current);
-    for (int& c : entry.m_counters) c = 0;
+    for (int& c : entry.m_counters)
+        c = 0;
     m_newWords.append(entry);
     return NewWordResult::Added;
 }
@@ -256,7 +280,8 @@ NextResult CWordStudy::enterMode(int mode) {
     m_options.read(m_profile, m_learner);
     m_timer.stop();
     const int pair = ModeOptions::pairIndex(mode);
-    if (pair < 0) return NextResult::Shown;
+    if (pair < 0)
+        return NextResult::Shown;
     m_settings.method = m_options.pairs[pair].method;
     m_settings.methodQuci = m_options.pairs[pair].order;
     m_kind = mode == ModeCarefree ? KindCarefree : KindBook;
@@ -267,13 +292,15 @@ NextResult CWordStudy::enterMode(int mode) {
 void CWordStudy::setMethod(int method) {
     m_settings.method = method;
     int pair = ModeOptions::pairIndex(m_mode);
-    if (pair >= 0) m_options.pairs[pair].method = method;
+    if (pair >= 0)
+        m_options.pairs[pair].method = method;
 }
 
 void CWordStudy::setOrder(int order) {
     m_settings.methodQuci = order;
     int pair = ModeOptions::pairIndex(m_mode);
-    if (pair >= 0) m_options.pairs[pair].order = order;
+    if (pair >= 0)
+        m_options.pairs[pair].order = order;
 }
 
 NextResult CWordStudy::chooseMethod(int method) {
@@ -360,7 +387,8 @@ void CWordStudy::rebuildStudyList() {
     int first = 0, last = 0;
     candidateRange(first, last);
     m_list.build(source(), first, last, range());
-    if (m_current < 1 || m_current > source().count()) m_current = 1;
+    if (m_current < 1 || m_current > source().count())
+        m_current = 1;
     m_selector.setCursor(m_selector.cursor());
 }
 
@@ -368,17 +396,22 @@ int CWordStudy::selectSlot() {
     const CWordList& src = source();
     const std::string current = validCurrent() ? src.entry(m_current).m_word : std::string();
     int order = m_settings.methodQuci;
-    if (order < 0 || order > 5) order = OrderCorrelative;
+    if (order < 0 || order > 5)
+        order = OrderCorrelative;
     switch (order) {
-    case OrderIntellectual: return WordSelector::intellectual(m_list, src, m_settings.speed, m_rng);
-    case OrderOriginal: return m_selector.original(m_list);
+    case OrderIntellectual:
+        return WordSelector::intellectual(m_list, src, m_settings.speed, m_rng);
+    case OrderOriginal:
+        return m_selector.original(m_list);
     case OrderSequence:
     case OrderReverse: {
         std::string key = lowerAscii(current);
-        if (order == OrderReverse) std::reverse(key.begin(), key.end());
+        if (order == OrderReverse)
+            std::reverse(key.begin(), key.end());
         return WordSelector::successor(m_list, spellingsFor(src), key, order == OrderReverse);
     }
-    case OrderRandom: return WordSelector::random(m_list, m_rng);
+    case OrderRandom:
+        return WordSelector::random(m_list, m_rng);
     default: {
         const SpellingIndex& spellings = spellingsFor(src);
         return WordSelector::correlative(m_list, src, spellings, m_recent, m_history,
@@ -389,9 +422,11 @@ int CWordStudy::selectSlot() {
 
 NextResult CWordStudy::nextWordRequest() {
     const bool forward = m_historyPos < static_cast<int>(m_history.size());
-    if (m_kind == KindCarefree && !forward) updateUnit();
+    if (m_kind == KindCarefree && !forward)
+        updateUnit();
     rebuildStudyList();
-    if (!m_list.empty()) return takeNextWord();
+    if (!m_list.empty())
+        return takeNextWord();
 
     NextResult result;
     m_settings.fanwei = RangePattern;
@@ -416,7 +451,8 @@ NextResult CWordStudy::takeNextWord() {
         return NextResult::Shown;
     }
     int slot = selectSlot();
-    if (slot < 1 || slot > m_list.size()) slot = 1;
+    if (slot < 1 || slot > m_list.size())
+        slot = 1;
     m_slot = slot;
     const int index = m_list.entryAt(slot);
     m_history.push_back(index);
@@ -448,7 +484,8 @@ void CWordStudy::prepare(CWordStruct& w) {
         int unit = 0;
         if (m_general.lookUp(w.m_word, g, unit)) {
             auto fill = [](std::string& mine, const std::string& theirs) {
-                if (mine.empty()) mine = theirs;
+                if (mine.empty())
+                    mine = theirs;
             };
             fill(w.m_phonetic, g.m_phonetic);
             fill(w.m_firstMeaning, g.m_firstMeaning);
@@ -462,7 +499,8 @@ void CWordStudy::prepare(CWordStruct& w) {
         }
     }
     if (w.m_hint.empty()) {
-        if (!m_hintIndex.isBuiltFor(m_common)) m_hintIndex.build(m_common);
+        if (!m_hintIndex.isBuiltFor(m_common))
+            m_hintIndex.build(m_common);
         int hit = m_hintIndex.longestContained(w.m_word);
         if (hit > 0) {
             static const std::string kAuto = gbk("自动分析：");
@@ -471,8 +509,10 @@ void CWordStudy::prepare(CWordStruct& w) {
         }
     }
     m_wordMethod = m_settings.method == MethodChoose ? m_rng.draw(2, 4) : m_settings.method;
-    if (m_wordMethod < 1 || m_wordMethod > 9) m_wordMethod = MethodChooseMeaning;
-    if (!m_generalIndex.isBuiltFor(m_general)) m_generalIndex.build(m_general);
+    if (m_wordMethod < 1 || m_wordMethod > 9)
+        m_wordMethod = MethodChooseMeaning;
+    if (!m_generalIndex.isBuiltFor(m_general))
+        m_generalIndex.build(m_general);
     if (w.m_extra.empty()) {
         const int start = m_rng.draw(1, 2);
         m_generalIndex.exampleSentences(w.m_word, start, start + kExampleScan - 1, w.m_extra);
@@ -510,7 +550,9 @@ void CWordStudy::showEntry(int index, bool revisit) {
     buildQuestion();
 }
 
-void CWordStudy::clearQuestion() { m_record = QuestionRecord(); }
+void CWordStudy::clearQuestion() {
+    m_record = QuestionRecord();
+}
 
 void CWordStudy::fillWholeEntry() {
     m_record.wholeEntry = true;
@@ -529,8 +571,7 @@ void CWordStudy::fillWholeEntry() {
 
 void CWordStudy::buildQuestion() {
     static const std::string kAskFill = gbk("请输入所缺单词");
-    static const std::string kAskChoice =
-        gbk("请选择正确项，如果不会就猜一个(请用↑、↓移动选项，回车或空格或→确定)");
+    static const std::string kAskChoice = gbk("请选择正确项，如果不会就猜一个(请用↑、↓移动选项，回车或空格或→确定)");
     static const std::string kAskMeaning = gbk("请按回车、空格、→键或等待定时器查看词义");
     static const std::string kAskWord = gbk("请按回车、空格、→键或等待定时器查看单词");
     static const std::string kAskScan = gbk("请按回车、空格、→键或等待定时器继续下一个单词");
@@ -583,27 +624,32 @@ void CWordStudy::buildQuestion() {
         break;
     }
     if (r.isChoice()) {
-        for (int k = 0; k < 4; ++k) r.choices[k] = q.options[k];
+        for (int k = 0; k < 4; ++k)
+            r.choices[k] = q.options[k];
         r.rightOption = q.rightOption;
         r.giveUpOffered = q.giveUp;
     }
 }
 
 void CWordStudy::refreshRecordCounters() {
-    if (!validCurrent()) return;
+    if (!validCurrent())
+        return;
     const CWordStruct& e = source().entry(m_current);
-    for (int k = 0; k < 4; ++k) m_work.m_counters[k] = e.m_counters[k];
+    for (int k = 0; k < 4; ++k)
+        m_work.m_counters[k] = e.m_counters[k];
     m_record.level = m_work.level();
 }
 
 // ---- grading ----
 
 void CWordStudy::right() {
-    if (!validCurrent()) return;
+    if (!validCurrent())
+        return;
     CWordStruct& e = mutableSource().entry(m_current);
     Grader::rightSteps(m_settings);
     const int old = Grader::rightRecord(e);
-    if (old != e.level()) m_list.moveLevel(old, e.level());
+    if (old != e.level())
+        m_list.moveLevel(old, e.level());
     if (m_kind == KindCarefree)
         Grader::rightWeightsCarefree(m_general.m_unitWeights, m_unit, m_general.m_unitCount, m_settings.rightstep);
     else if (m_kind == KindFixedUnit)
@@ -613,11 +659,13 @@ void CWordStudy::right() {
 }
 
 void CWordStudy::wrong() {
-    if (!validCurrent()) return;
+    if (!validCurrent())
+        return;
     CWordStruct& e = mutableSource().entry(m_current);
     Grader::wrongSteps(m_settings);
     const int old = Grader::wrongRecord(e);
-    if (old != e.level()) m_list.moveLevel(old, e.level());
+    if (old != e.level())
+        m_list.moveLevel(old, e.level());
     // Book study moves no unit weight: the book's words are not units of the general library.
     if (m_kind != KindBook)
         Grader::wrongWeights(m_general.m_unitWeights, m_kind == KindCarefree ? m_unit : m_fixedUnit,
@@ -626,18 +674,22 @@ void CWordStudy::wrong() {
 }
 
 void CWordStudy::setLevel(int level) {
-    if (!validCurrent() || !m_hasWord) return;
+    if (!validCurrent() || !m_hasWord)
+        return;
     level = clampInt(level, 0, 7);
     CWordStruct& e = mutableSource().entry(m_current);
     const int old = e.level();
     e.setLevel(level);
-    if (old != level) m_list.moveLevel(old, level);
+    if (old != level)
+        m_list.moveLevel(old, level);
     refreshRecordCounters();
 }
 
 // ---- answering ----
 
-void CWordStudy::selectOption(int option) { m_record.selected = clampInt(option, 0, 4); }
+void CWordStudy::selectOption(int option) {
+    m_record.selected = clampInt(option, 0, 4);
+}
 
 void CWordStudy::moveSelection(int delta) {
     int s = m_record.selected;
@@ -648,7 +700,9 @@ void CWordStudy::moveSelection(int delta) {
     m_record.selected = s;
 }
 
-void CWordStudy::setTyped(const std::string& gbkText) { m_record.typed = gbkText; }
+void CWordStudy::setTyped(const std::string& gbkText) {
+    m_record.typed = gbkText;
+}
 
 void CWordStudy::judge(AdvanceResult& result) {
     static const std::string kNext = gbk("请按回车、空格或→键或鼠标点击继续下一个单词");
@@ -675,7 +729,8 @@ void CWordStudy::judge(AdvanceResult& result) {
             wrong();
             ++m_wrongCount;
         }
-        if (m_settings.method == MethodChoose) m_wordMethod = m_rng.draw(2, 4);
+        if (m_settings.method == MethodChoose)
+            m_wordMethod = m_rng.draw(2, 4);
     }
     r.phase = phase;
     fillWholeEntry();
@@ -692,7 +747,9 @@ AdvanceResult CWordStudy::advance() {
         return result;
     }
     switch (m_record.phase) {
-    case PhaseAsking: judge(result); break;
+    case PhaseAsking:
+        judge(result);
+        break;
     case PhaseRight:
         result.action = AdvanceAction::NextWord;
         result.next = nextWordRequest();
@@ -713,9 +770,11 @@ AdvanceResult CWordStudy::answerOption(int option) {
 }
 
 bool CWordStudy::tick(AdvanceResult* result) {
-    if (!m_timer.tick(m_options.timerAll)) return false;
+    if (!m_timer.tick(m_options.timerAll))
+        return false;
     AdvanceResult r = advance();
-    if (result) *result = r;
+    if (result)
+        *result = r;
     return true;
 }
 
@@ -726,7 +785,8 @@ std::string CWordStudy::statusLine(int line) const {
     std::string s;
     if (line == 0) {
         s = m_learner + "  ";
-        if (m_kind == KindBook) s += m_settings.bookname + "  ";
+        if (m_kind == KindBook)
+            s += m_settings.bookname + "  ";
         if (m_kind != KindBook) {
             std::snprintf(buf, sizeof buf, "%d", m_kind == KindCarefree ? m_unit : m_fixedUnit);
             s += gbk("无忧记忆") + buf + gbk("级词汇 ");
@@ -734,12 +794,16 @@ std::string CWordStudy::statusLine(int line) const {
         return s;
     }
     if (line == 1) {
-        if (m_settings.method == MethodThinkMeaning) s = gbk("词义回想");
-        if (m_settings.method == MethodThinkWord) s = gbk("单词回想");
-        if (m_settings.method == MethodScanning) s = gbk("单词浏览");
+        if (m_settings.method == MethodThinkMeaning)
+            s = gbk("词义回想");
+        if (m_settings.method == MethodThinkWord)
+            s = gbk("单词回想");
+        if (m_settings.method == MethodScanning)
+            s = gbk("单词浏览");
         static const char* const kSuffix[] = {"", "-原序选词", "-顺序选词", "-逆序选词", "-随机选词", "-联想选词"};
         int order = m_settings.methodQuci;
-        if (order >= 1 && order <= 5) s += gbk(kSuffix[order]);
+        if (order >= 1 && order <= 5)
+            s += gbk(kSuffix[order]);
         return s;
     }
     switch (m_settings.fanwei) {
@@ -747,25 +811,33 @@ std::string CWordStudy::statusLine(int line) const {
         std::snprintf(buf, sizeof buf, "%d", m_settings.errRatio);
         s = gbk("出错率>") + buf + "%";
         break;
-    case RangePattern: s = gbk("匹配") + m_settings.matchword; break;
-    case RangeStress: s = gbk("重点词汇"); break;
+    case RangePattern:
+        s = gbk("匹配") + m_settings.matchword;
+        break;
+    case RangeStress:
+        s = gbk("重点词汇");
+        break;
     case RangeLevel:
         std::snprintf(buf, sizeof buf, "%d", m_settings.shulianLevel);
         s = gbk("记忆度") + buf + gbk("级");
         break;
-    case RangeMastered: s = gbk("已掌握词汇"); break;
+    case RangeMastered:
+        s = gbk("已掌握词汇");
+        break;
     case RangeManual:
         std::snprintf(buf, sizeof buf, gbk("从%d到%d").c_str(), m_settings.nstart, m_settings.nEnd);
         s = buf;
         break;
-    default: break;
+    default:
+        break;
     }
     std::snprintf(buf, sizeof buf, "%d ", m_list.size());
     return s + "  " + buf + gbk("个") + "  ";
 }
 
 const QuestionRecord& CWordStudy::question() const {
-    for (int i = 0; i < 3; ++i) m_record.status[i] = statusLine(i);
+    for (int i = 0; i < 3; ++i)
+        m_record.status[i] = statusLine(i);
     return m_record;
 }
 

@@ -4,8 +4,8 @@
 #include "base/Random.h"
 #include "study/AutoAdvance.h"
 #include "study/HintIndex.h"
-#include "study/LibraryIndex.h"
 #include "study/LearnerFiles.h"
+#include "study/LibraryIndex.h"
 #include "study/ModeOptions.h"
 #include "study/QuestionRecord.h"
 #include "study/RecentSpellings.h"
@@ -143,8 +143,8 @@ public:
     void setLevel(int level);
 
     // ---- answering ----
-    void selectOption(int option);   // 1..4
-    void moveSelection(int delta);   // up -1, down +1, wrapping
+    void selectOption(int option); // 1..4
+    void moveSelection(int delta); // up -1, down +1, wrapping
     void setTyped(const std::string& gbkText);
     // Enter, Space, Right arrow, "Forward", a click in the word area after an answer.
     AdvanceResult advance();
@@ -169,8 +169,8 @@ private:
     CWordList& mutableSource() { return m_kind == KindBook ? m_book : m_general; }
     bool validCurrent() const { return m_current >= 1 && m_current <= source().count(); }
     void readLearnerFromProfile();
-    bool loadLibraryWithHistory(CWordList& lib, const std::string& path, const std::string& fileName,
-                                StudyFile which, StudyReport& report);
+    bool loadLibraryWithHistory(CWordList& lib, const std::string& path, const std::string& fileName, StudyFile which,
+                                StudyReport& report);
     void loadNewWords(StudyReport& report);
     void ensureFolders(StudyReport& report);
     void updateUnit();

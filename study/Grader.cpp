@@ -9,7 +9,9 @@
 namespace vt {
 namespace {
 
-int effectiveSpeed(const StudySettings& s) { return clampInt(s.speed, 1, 5000); }
+int effectiveSpeed(const StudySettings& s) {
+    return clampInt(s.speed, 1, 5000);
+}
 
 void halveWhenFull(CWordStruct& e) {
     if (e.tests() > 8) {
@@ -19,7 +21,9 @@ void halveWhenFull(CWordStruct& e) {
 }
 
 // Takes amount from unit k, which keeps at least 1.
-void takeFrom(int* w, int k, int amount) { w[k] = std::max(1, w[k] - amount); }
+void takeFrom(int* w, int k, int amount) {
+    w[k] = std::max(1, w[k] - amount);
+}
 
 // The right-answer loss of unit g: it may not drop below 1; the shortfall is taken from the nearest lower
 // unit that has weight to spare.
@@ -55,7 +59,8 @@ int Grader::rightRecord(CWordStruct& e) {
     e.setTests(std::max(0, e.tests()) + 1);
     e.setRight(std::max(0, e.right()) + 1);
     halveWhenFull(e);
-    if (old < kLevelMaster) e.setLevel(std::max(0, old) + 1);
+    if (old < kLevelMaster)
+        e.setLevel(std::max(0, old) + 1);
     return old;
 }
 
@@ -71,17 +76,20 @@ int Grader::wrongRecord(CWordStruct& e) {
 }
 
 void Grader::rightWeightsCarefree(int* w, int g, int U, int s) {
-    if (g < 1 || g > 29 || U < 1) return;
+    if (g < 1 || g > 29 || U < 1)
+        return;
     int receiver = g;
     if (g < U) {
         loseRightStep(w, g, s);
         receiver = g + 1;
     }
-    if (w[receiver] <= 1000 - s) w[receiver] += s;
+    if (w[receiver] <= 1000 - s)
+        w[receiver] += s;
 }
 
 void Grader::rightWeightsFixedUnit(int* w, int g, int U, int s) {
-    if (g < 1 || g > 29 || U < 1) return;
+    if (g < 1 || g > 29 || U < 1)
+        return;
     if (g >= U) {
         w[g] = std::min(1000, w[g] + s);
         return;
@@ -100,7 +108,8 @@ void Grader::rightWeightsFixedUnit(int* w, int g, int U, int s) {
 }
 
 void Grader::wrongWeights(int* w, int g, int U, int wrongstep) {
-    if (g < 1 || g > 29 || U < 1) return;
+    if (g < 1 || g > 29 || U < 1)
+        return;
     const int t = 10 * wrongstep;
     const int last = std::min(U, 29);
     if (g <= 1) {
@@ -128,7 +137,8 @@ void Grader::wrongWeights(int* w, int g, int U, int wrongstep) {
             }
         }
     }
-    if (w[g - 1] <= 999) w[g - 1] = std::min(1000, w[g - 1] + t);
+    if (w[g - 1] <= 999)
+        w[g - 1] = std::min(1000, w[g - 1] + t);
 }
 
 } // namespace vt

@@ -14,7 +14,9 @@ void HintIndex::clear() {
     m_first.clear();
 }
 
-bool HintIndex::isBuiltFor(const CWordList& lib) const { return m_lib == &lib && m_count == lib.count(); }
+bool HintIndex::isBuiltFor(const CWordList& lib) const {
+    return m_lib == &lib && m_count == lib.count();
+}
 
 void HintIndex::build(const CWordList& lib) {
     clear();
@@ -23,7 +25,8 @@ void HintIndex::build(const CWordList& lib) {
     m_first.reserve(static_cast<size_t>(m_count) + 1);
     for (int i = 1; i <= m_count; ++i) {
         const std::string& w = lib.entry(i).m_word;
-        if (w.empty()) continue;
+        if (w.empty())
+            continue;
         m_first.emplace(w, i);
         m_maxLength = std::max(m_maxLength, w.size());
     }
@@ -35,9 +38,11 @@ int HintIndex::longestContained(const std::string& spelling) const {
         int best = INT_MAX;
         for (size_t start = 0; start + len <= spelling.size(); ++start) {
             auto it = m_first.find(spelling.substr(start, len));
-            if (it != m_first.end()) best = std::min(best, it->second);
+            if (it != m_first.end())
+                best = std::min(best, it->second);
         }
-        if (best != INT_MAX) return best;
+        if (best != INT_MAX)
+            return best;
     }
     return 0;
 }

@@ -11,12 +11,16 @@
 namespace vt {
 namespace {
 
-bool isLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+bool isLetter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
 
 bool allLetters(const std::string& s) {
-    if (s.empty()) return false;
+    if (s.empty())
+        return false;
     for (char c : s)
-        if (!isLetter(c)) return false;
+        if (!isLetter(c))
+            return false;
     return true;
 }
 
@@ -24,12 +28,16 @@ bool allLetters(const std::string& s) {
 // first occurrence stands as a whole word.
 bool sentenceMatches(const CWordStruct& e, const std::string& word) {
     const std::string& ex = e.m_examples[0];
-    if (ex.size() < word.size()) return false;
+    if (ex.size() < word.size())
+        return false;
     const void* hit = memmem(ex.data(), ex.size(), word.data(), word.size());
-    if (!hit) return false;
-    if (word.find(e.m_word) != std::string::npos) return false;
+    if (!hit)
+        return false;
+    if (word.find(e.m_word) != std::string::npos)
+        return false;
     const size_t pos = static_cast<size_t>(static_cast<const char*>(hit) - ex.data());
-    if (pos > 0 && isLetter(ex[pos - 1])) return false;
+    if (pos > 0 && isLetter(ex[pos - 1]))
+        return false;
     const size_t after = pos + word.size();
     return !(after < ex.size() && isLetter(ex[after]));
 }
@@ -42,8 +50,12 @@ void appendRecord(std::string& out, const CWordStruct& e) {
     out += "\n";
 }
 
-const std::string& wordOf(const CWordList& lib, int i) { return lib.entry(i).m_word; }
-const std::string& meaningOf(const CWordList& lib, int i) { return lib.entry(i).m_meanings[0]; }
+const std::string& wordOf(const CWordList& lib, int i) {
+    return lib.entry(i).m_word;
+}
+const std::string& meaningOf(const CWordList& lib, int i) {
+    return lib.entry(i).m_meanings[0];
+}
 
 unsigned pairAt(const std::string& s, size_t i) {
     return static_cast<unsigned>(static_cast<unsigned char>(s[i])) << 8 | static_cast<unsigned char>(s[i + 1]);
@@ -58,12 +70,14 @@ void LibraryIndex::PairIndex::build(const CWordList& lib, const std::string& (*f
         const std::string& s = field(lib, i);
         for (size_t k = 0; k + 1 < s.size(); ++k) {
             unsigned p = pairAt(s, k);
-            if (last[p] == i) continue;
+            if (last[p] == i)
+                continue;
             last[p] = i;
             ++offsets[p + 1];
         }
     }
-    for (size_t p = 0; p < 65536; ++p) offsets[p + 1] += offsets[p];
+    for (size_t p = 0; p < 65536; ++p)
+        offsets[p + 1] += offsets[p];
     entries.assign(static_cast<size_t>(offsets[65536]), 0);
     std::vector<int> fill(offsets.begin(), offsets.end() - 1);
     std::fill(last.begin(), last.end(), 0);
@@ -71,7 +85,8 @@ void LibraryIndex::PairIndex::build(const CWordList& lib, const std::string& (*f
         const std::string& s = field(lib, i);
         for (size_t k = 0; k + 1 < s.size(); ++k) {
             unsigned p = pairAt(s, k);
-            if (last[p] == i) continue;
+            if (last[p] == i)
+                continue;
             last[p] = i;
             entries[static_cast<size_t>(fill[p]++)] = i;
         }
@@ -79,11 +94,13 @@ void LibraryIndex::PairIndex::build(const CWordList& lib, const std::string& (*f
 }
 
 bool LibraryIndex::PairIndex::candidates(const std::string& text, const int*& begin, const int*& end) const {
-    if (text.size() < 2 || offsets.empty()) return false;
+    if (text.size() < 2 || offsets.empty())
+        return false;
     unsigned best = pairAt(text, 0);
     for (size_t k = 1; k + 1 < text.size(); ++k) {
         unsigned p = pairAt(text, k);
-        if (offsets[p + 1] - offsets[p] < offsets[best + 1] - offsets[best]) best = p;
+        if (offsets[p + 1] - offsets[p] < offsets[best + 1] - offsets[best])
+            best = p;
     }
     begin = entries.data() + offsets[best];
     end = entries.data() + offsets[best + 1];
@@ -100,7 +117,9 @@ void LibraryIndex::clear() {
     m_tagsBuilt = false;
 }
 
-bool LibraryIndex::isBuiltFor(const CWordList& lib) const { return m_lib == &lib && m_count == lib.count(); }
+bool LibraryIndex::isBuiltFor(const CWordList& lib) const {
+    return m_lib == &lib && m_count == lib.count();
+}
 
 void LibraryIndex::build(const CWordList& lib) {
     clear();
@@ -115,9 +134,11 @@ void LibraryIndex::build(const CWordList& lib) {
                 continue;
             }
             size_t b = k;
-            while (k < ex.size() && isLetter(ex[k])) ++k;
+            while (k < ex.size() && isLetter(ex[k]))
+                ++k;
             std::vector<int>& list = m_exampleTokens[ex.substr(b, k - b)];
-            if (list.empty() || list.back() != i) list.push_back(i);
+            if (list.empty() || list.back() != i)
+                list.push_back(i);
         }
     }
     m_words.build(lib, wordOf);
@@ -132,8 +153,10 @@ void LibraryIndex::exampleSentences(const std::string& word, int firstIndex, int
     const int last = m_lib ? std::min(limit, m_count) : 0;
     auto consider = [&](int i) {
         const CWordStruct& e = m_lib->entry(i);
-        if (!sentenceMatches(e, word)) return;
-        if (sentences.find(e.m_examples[0]) != std::string::npos) return;
+        if (!sentenceMatches(e, word))
+            return;
+        if (sentences.find(e.m_examples[0]) != std::string::npos)
+            return;
         sentences += e.m_examples[0];
         sentences += "\r\n";
         ++found;
@@ -149,7 +172,8 @@ void LibraryIndex::exampleSentences(const std::string& word, int firstIndex, int
                     consider(*p);
             }
         } else {
-            for (int i = first; i <= last && found < 50; ++i) consider(i);
+            for (int i = first; i <= last && found < 50; ++i)
+                consider(i);
         }
     }
     char head[64];
@@ -160,13 +184,15 @@ void LibraryIndex::exampleSentences(const std::string& word, int firstIndex, int
 
 void LibraryIndex::appendWordsContaining(const std::string& text, int firstIndex, int limit, int maxHits,
                                          std::string& out) const {
-    if (text.empty() || !m_lib) return;
+    if (text.empty() || !m_lib)
+        return;
     int hits = 0;
     const int first = std::max(1, firstIndex);
     const int last = std::min(limit, m_count);
     auto consider = [&](int i) {
         const CWordStruct& e = m_lib->entry(i);
-        if (e.m_word.find(text) == std::string::npos || text.find(e.m_word) != std::string::npos) return;
+        if (e.m_word.find(text) == std::string::npos || text.find(e.m_word) != std::string::npos)
+            return;
         appendRecord(out, e);
         ++hits;
     };
@@ -176,20 +202,24 @@ void LibraryIndex::appendWordsContaining(const std::string& text, int firstIndex
         for (const int* p = std::lower_bound(b, en, first); p != en && *p <= last && hits < maxHits; ++p)
             consider(*p);
     } else {
-        for (int i = first; i <= last && hits < maxHits; ++i) consider(i);
+        for (int i = first; i <= last && hits < maxHits; ++i)
+            consider(i);
     }
 }
 
 void LibraryIndex::appendWordsByMeaning(const std::string& text, int firstIndex, int limit, int maxHits,
                                         std::string& out) const {
-    if (text.empty() || !m_lib) return;
+    if (text.empty() || !m_lib)
+        return;
     int hits = 0;
     const int first = std::max(1, firstIndex);
     const int last = std::min(limit, m_count);
     auto consider = [&](int i) {
         const CWordStruct& e = m_lib->entry(i);
-        if (e.m_meanings[0].find(text) == std::string::npos) return;
-        if (out.find(e.m_word) != std::string::npos) return;
+        if (e.m_meanings[0].find(text) == std::string::npos)
+            return;
+        if (out.find(e.m_word) != std::string::npos)
+            return;
         appendRecord(out, e);
         ++hits;
     };
@@ -199,12 +229,14 @@ void LibraryIndex::appendWordsByMeaning(const std::string& text, int firstIndex,
         for (const int* p = std::lower_bound(b, en, first); p != en && *p <= last && hits < maxHits; ++p)
             consider(*p);
     } else {
-        for (int i = first; i <= last && hits < maxHits; ++i) consider(i);
+        for (int i = first; i <= last && hits < maxHits; ++i)
+            consider(i);
     }
 }
 
 int LibraryIndex::firstWithPartOfSpeech(const std::string& partOfSpeech, int start, std::string* senseText) const {
-    if (!m_lib) return 0;
+    if (!m_lib)
+        return 0;
     if (!m_tagsBuilt) {
         m_tagsBuilt = true;
         Set<SingleMeaning> senses;
@@ -212,17 +244,20 @@ int LibraryIndex::firstWithPartOfSpeech(const std::string& partOfSpeech, int sta
             CWordTrans::splitMeanings(m_lib->entry(i).m_firstMeaning, senses);
             for (int k = 0; k < senses.count(); ++k) {
                 std::vector<Tagged>& list = m_tags[senses.at(k).partOfSpeech];
-                if (list.empty() || list.back().index != i) list.push_back(Tagged{i, senses.at(k).text});
+                if (list.empty() || list.back().index != i)
+                    list.push_back(Tagged{i, senses.at(k).text});
             }
         }
     }
     auto it = m_tags.find(partOfSpeech);
-    if (it == m_tags.end()) return 0;
+    if (it == m_tags.end())
+        return 0;
     const std::vector<Tagged>& list = it->second;
-    auto p = std::lower_bound(list.begin(), list.end(), start,
-                              [](const Tagged& t, int v) { return t.index < v; });
-    if (p == list.end()) return 0;
-    if (senseText) *senseText = p->sense;
+    auto p = std::lower_bound(list.begin(), list.end(), start, [](const Tagged& t, int v) { return t.index < v; });
+    if (p == list.end())
+        return 0;
+    if (senseText)
+        *senseText = p->sense;
     return p->index;
 }
 

@@ -22,10 +22,8 @@ public:
     void exampleSentences(const std::string& word, int firstIndex, int limit, std::string& out) const;
     // Append "[W]word  meaning\n" records to out (which may already hold text). By meaning, an entry is
     // skipped when out already contains its word, out being the whole text composed so far.
-    void appendWordsContaining(const std::string& text, int firstIndex, int limit, int maxHits,
-                               std::string& out) const;
-    void appendWordsByMeaning(const std::string& text, int firstIndex, int limit, int maxHits,
-                              std::string& out) const;
+    void appendWordsContaining(const std::string& text, int firstIndex, int limit, int maxHits, std::string& out) const;
+    void appendWordsByMeaning(const std::string& text, int firstIndex, int limit, int maxHits, std::string& out) const;
     // First entry at or after start whose first meaning has a sense with this part of speech ("n."); 0 when
     // none. senseText receives that sense's text.
     int firstWithPartOfSpeech(const std::string& partOfSpeech, int start, std::string* senseText) const;

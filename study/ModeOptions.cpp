@@ -12,19 +12,30 @@ const int kDefaultMethods[4] = {3, 6, 3, 1};
 
 int ModeOptions::pairIndex(int mode) {
     switch (mode) {
-    case ModeCarefree: return 0;
+    case ModeCarefree:
+        return 0;
     case ModeFreeScan:
     case ModeEntertainment:
-    case ModeMp3: return 1;
-    case ModeEasyChoice: return 2;
-    case ModeFillBlanks: return 3;
-    default: return -1;
+    case ModeMp3:
+        return 1;
+    case ModeEasyChoice:
+        return 2;
+    case ModeFillBlanks:
+        return 3;
+    default:
+        return -1;
     }
 }
 
-const char* ModeOptions::methodKey(int i) { return kMethodKeys[clampInt(i, 0, 3)]; }
-const char* ModeOptions::orderKey(int i) { return kOrderKeys[clampInt(i, 0, 3)]; }
-int ModeOptions::defaultMethod(int i) { return kDefaultMethods[clampInt(i, 0, 3)]; }
+const char* ModeOptions::methodKey(int i) {
+    return kMethodKeys[clampInt(i, 0, 3)];
+}
+const char* ModeOptions::orderKey(int i) {
+    return kOrderKeys[clampInt(i, 0, 3)];
+}
+int ModeOptions::defaultMethod(int i) {
+    return kDefaultMethods[clampInt(i, 0, 3)];
+}
 
 int ModeOptions::readTimer(const CProfile& p, const std::string& learner) {
     int v = p.getInt(learner, "timerAll", 5);
@@ -58,6 +69,8 @@ void ModeOptions::write(CProfile& p, const std::string& s) const {
     }
 }
 
-void ModeOptions::writeTimer(CProfile& p, const std::string& s) const { p.setInt(s, "timerAll", timerAll); }
+void ModeOptions::writeTimer(CProfile& p, const std::string& s) const {
+    p.setInt(s, "timerAll", timerAll);
+}
 
 } // namespace vt

@@ -9,7 +9,8 @@ std::string phoneticToIpa(const std::string& notation) {
     std::string out;
     std::string plain; // runs of other bytes are converted from GBK together so double-byte text survives
     auto flush = [&] {
-        if (!plain.empty()) out += toUtf8(plain);
+        if (!plain.empty())
+            out += toUtf8(plain);
         plain.clear();
     };
     for (size_t i = 0; i < notation.size(); ++i) {
@@ -20,10 +21,14 @@ std::string phoneticToIpa(const std::string& notation) {
             continue;
         }
         const char* ipa = nullptr;
-        if (c >= '0' && c <= '9') ipa = kDigits[c - '0'];
-        else if (c == '/') ipa = "ˈ";
-        else if (c == ':') ipa = "ː";
-        else if (c == ',') ipa = "ˌ";
+        if (c >= '0' && c <= '9')
+            ipa = kDigits[c - '0'];
+        else if (c == '/')
+            ipa = "ˈ";
+        else if (c == ':')
+            ipa = "ː";
+        else if (c == ',')
+            ipa = "ˌ";
         if (ipa) {
             flush();
             out += ipa;

@@ -55,21 +55,22 @@ void QuestionBuilder::hideLetters(const std::string& spelling, int level, bool w
     int start = level == 5 || wholeWord ? 0 : rng.draw(0, L - run);
     start = clampInt(start, 0, L - run);
     masked = spelling;
-    if (masked.empty()) masked = " ";
-    hidden = spelling.substr(std::min(spelling.size(), static_cast<size_t>(start)),
-                             static_cast<size_t>(run));
-    for (int i = start; i < start + run; ++i) masked[static_cast<size_t>(i)] = '_';
+    if (masked.empty())
+        masked = " ";
+    hidden = spelling.substr(std::min(spelling.size(), static_cast<size_t>(start)), static_cast<size_t>(run));
+    for (int i = start; i < start + run; ++i)
+        masked[static_cast<size_t>(i)] = '_';
 }
 
 std::string QuestionBuilder::shownMeaning(const std::string& firstMeaning, CRandom& rng) {
     std::string out;
-    if (CWordTrans::randomMeaning(firstMeaning, out, rng)) return out;
+    if (CWordTrans::randomMeaning(firstMeaning, out, rng))
+        return out;
     return firstMeaning;
 }
 
 std::string QuestionBuilder::distractor(int method, const std::string& right, const std::string& tag,
-                                        const CWordList* lib, const LibraryIndex* index, bool retry,
-                                        CRandom& rng) {
+                                        const CWordList* lib, const LibraryIndex* index, bool retry, CRandom& rng) {
     if (method == MethodChooseLetter) {
         std::string s(right.size(), 'a');
         for (char& c : s) {
@@ -80,7 +81,8 @@ std::string QuestionBuilder::distractor(int method, const std::string& right, co
         }
         return s;
     }
-    if (!lib || lib->count() == 0) return std::string();
+    if (!lib || lib->count() == 0)
+        return std::string();
     const int n = lib->count();
     // The search starts before the last 1000 entries; a repeated draw starts anywhere, since in a library of
     // fewer than 1000 entries the first range always gives the same word.
@@ -89,13 +91,15 @@ std::string QuestionBuilder::distractor(int method, const std::string& right, co
     int found = 0;
     if (!tag.empty()) {
         found = index && index->isBuiltFor(*lib) ? index->firstWithPartOfSpeech(tag, start, &sense)
-                                                  : scanForTag(*lib, tag, start, &sense);
+                                                 : scanForTag(*lib, tag, start, &sense);
     }
     if (found == 0) { // no word of that part of speech after the start: the start entry itself
         found = start;
-        if (method == MethodChooseMeaning) return shownMeaning(lib->entry(found).m_firstMeaning, rng);
+        if (method == MethodChooseMeaning)
+            return shownMeaning(lib->entry(found).m_firstMeaning, rng);
     }
-    if (method == MethodChooseWord) return lib->entry(found).m_word;
+    if (method == MethodChooseWord)
+        return lib->entry(found).m_word;
     return tag + sense;
 }
 
@@ -105,7 +109,8 @@ Question QuestionBuilder::build(const CWordStruct& word, int method, const CWord
     q.method = method;
     if (method == MethodFillLetter || method == MethodFillWord || method == MethodChooseLetter)
         hideLetters(word.m_word, word.level(), method == MethodFillWord, rng, q.masked, q.expected);
-    if (method != MethodChooseLetter && method != MethodChooseMeaning && method != MethodChooseWord) return q;
+    if (method != MethodChooseLetter && method != MethodChooseMeaning && method != MethodChooseWord)
+        return q;
 
     std::string right;
     std::string tag;
@@ -118,18 +123,22 @@ Question QuestionBuilder::build(const CWordStruct& word, int method, const CWord
     }
     q.giveUp = word.level() == 0;
     q.rightOption = rng.draw(1, 4);
-    if (q.giveUp && q.rightOption == 4) q.rightOption = rng.draw(1, 3);
+    if (q.giveUp && q.rightOption == 4)
+        q.rightOption = rng.draw(1, 3);
     q.options[q.rightOption - 1] = right;
-    if (q.giveUp) q.options[3] = giveUpText(method);
+    if (q.giveUp)
+        q.options[3] = giveUpText(method);
     for (int k = 1; k <= 4; ++k) {
-        if (k == q.rightOption || (q.giveUp && k == 4)) continue;
+        if (k == q.rightOption || (q.giveUp && k == 4))
+            continue;
         std::string d;
         bool unique = false;
         for (int attempt = 0; attempt < kMaxDraws && !unique; ++attempt) {
             d = distractor(method, right, tag, distractors, index, attempt > 0, rng);
             unique = d != right;
             for (int j = 1; j < k && unique; ++j)
-                if (j != q.rightOption && d == q.options[j - 1]) unique = false;
+                if (j != q.rightOption && d == q.options[j - 1])
+                    unique = false;
         }
         q.options[k - 1] = unique ? d : std::string();
     }

@@ -26,17 +26,17 @@ public:
     static const std::string& fillOptionText(); // "选项无效，请手动填写"
 
     // Hidden run: the whole word at level 5 or for "Fill Word", else level + 1 letters at a random place.
-    static void hideLetters(const std::string& spelling, int level, bool wholeWord, CRandom& rng,
-                            std::string& masked, std::string& hidden);
+    static void hideLetters(const std::string& spelling, int level, bool wholeWord, CRandom& rng, std::string& masked,
+                            std::string& hidden);
     // The meaning a choice question shows: one sense of the first meaning ("n.算盘"), or the whole text
     // when it has no part of speech.
     static std::string shownMeaning(const std::string& firstMeaning, CRandom& rng);
-    static Question build(const CWordStruct& word, int method, const CWordList* distractors,
-                          const LibraryIndex* index, CRandom& rng);
+    static Question build(const CWordStruct& word, int method, const CWordList* distractors, const LibraryIndex* index,
+                          CRandom& rng);
 
 private:
-    static std::string distractor(int method, const std::string& right, const std::string& tag,
-                                  const CWordList* lib, const LibraryIndex* index, bool retry, CRandom& rng);
+    static std::string distractor(int method, const std::string& right, const std::string& tag, const CWordList* lib,
+                                  const LibraryIndex* index, bool retry, CRandom& rng);
 };
 
 } // namespace vt

@@ -10,7 +10,8 @@ namespace vt {
 std::string lowerAscii(const std::string& s) {
     std::string out = s;
     for (char& c : out)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
     return out;
 }
 
@@ -23,7 +24,9 @@ void SpellingIndex::clear() {
     m_reversed.clear();
 }
 
-bool SpellingIndex::isBuiltFor(const CWordList& lib) const { return m_lib == &lib && m_count == lib.count(); }
+bool SpellingIndex::isBuiltFor(const CWordList& lib) const {
+    return m_lib == &lib && m_count == lib.count();
+}
 
 void SpellingIndex::build(const CWordList& lib) {
     clear();

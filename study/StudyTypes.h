@@ -64,7 +64,7 @@ enum class AdvanceAction { Judged, Revealed, NextWord, Relearn };
 
 struct AdvanceResult {
     AdvanceAction action = AdvanceAction::NextWord;
-    AnswerPhase phase = PhaseAsking; // phase after the command
+    AnswerPhase phase = PhaseAsking;     // phase after the command
     NextResult next = NextResult::Shown; // for NextWord
 };
 
@@ -82,6 +82,8 @@ const char* orderLabel(int order);
 // GBK text of the three fallback messages; empty for Shown.
 const std::string& fallbackMessage(NextResult r);
 
-inline int clampInt(int v, int lo, int hi) { return v < lo ? lo : v > hi ? hi : v; }
+inline int clampInt(int v, int lo, int hi) {
+    return v < lo ? lo : v > hi ? hi : v;
+}
 
 } // namespace vt

@@ -16,7 +16,8 @@ namespace {
 // The z-th word (1-based) of a level in list order.
 int nthOfLevel(const StudyList& list, const CWordList& source, int level, int z) {
     for (int slot = 1; slot <= list.size(); ++slot) {
-        if (source.entry(list.entryAt(slot)).level() == level && --z == 0) return slot;
+        if (source.entry(list.entryAt(slot)).level() == level && --z == 0)
+            return slot;
     }
     return 0;
 }
@@ -24,10 +25,12 @@ int nthOfLevel(const StudyList& list, const CWordList& source, int level, int z)
 } // namespace
 
 int WordSelector::intellectual(const StudyList& list, const CWordList& source, int speed, CRandom& rng) {
-    if (list.empty()) return 0;
+    if (list.empty())
+        return 0;
     speed = clampInt(speed, 1, 5000);
     int level = -1;
-    if (list.levelCount(kLevelStress) > 0 && rng.draw(0, speed + 10) == 0) level = kLevelStress;
+    if (list.levelCount(kLevelStress) > 0 && rng.draw(0, speed + 10) == 0)
+        level = kLevelStress;
     if (level < 0) {
         long long sums[6];
         long long total = 0;
@@ -60,8 +63,10 @@ int WordSelector::intellectual(const StudyList& list, const CWordList& source, i
         int levels[10];
         int n = 0;
         for (int r = 0; r < 10; ++r)
-            if (list.levelCount(r) > 0) levels[n++] = r;
-        if (n == 0) return rng.draw(1, list.size());
+            if (list.levelCount(r) > 0)
+                levels[n++] = r;
+        if (n == 0)
+            return rng.draw(1, list.size());
         level = levels[rng.draw(0, n - 1)];
         count = list.levelCount(level);
     }
@@ -71,15 +76,18 @@ int WordSelector::intellectual(const StudyList& list, const CWordList& source, i
 }
 
 int WordSelector::original(const StudyList& list) {
-    if (list.empty()) return 0;
+    if (list.empty())
+        return 0;
     ++m_cursor;
-    if (m_cursor > list.size() || m_cursor < 1) m_cursor = 1;
+    if (m_cursor > list.size() || m_cursor < 1)
+        m_cursor = 1;
     return m_cursor;
 }
 
 int WordSelector::successor(const StudyList& list, const SpellingIndex& spellings, const std::string& currentKey,
                             bool reversed) {
-    if (list.empty()) return 0;
+    if (list.empty())
+        return 0;
     auto key = [&](int slot) -> const std::string& {
         int e = list.entryAt(slot);
         return reversed ? spellings.reversedLower(e) : spellings.lower(e);
@@ -88,16 +96,20 @@ int WordSelector::successor(const StudyList& list, const SpellingIndex& spelling
         int best = 0;
         for (int slot = 1; slot <= list.size(); ++slot) {
             const std::string& k = key(slot);
-            if (k > bound && (best == 0 || k < key(best))) best = slot;
+            if (k > bound && (best == 0 || k < key(best)))
+                best = slot;
         }
         return best;
     };
     int slot = smallestAbove(currentKey);
-    if (slot == 0) slot = smallestAbove(std::string());
+    if (slot == 0)
+        slot = smallestAbove(std::string());
     return slot > 0 ? slot : 1;
 }
 
-int WordSelector::random(const StudyList& list, CRandom& rng) { return list.empty() ? 0 : rng.draw(1, list.size()); }
+int WordSelector::random(const StudyList& list, CRandom& rng) {
+    return list.empty() ? 0 : rng.draw(1, list.size());
+}
 
 std::vector<std::string> WordSelector::correlativePatterns(const std::string& s, int m) {
     const int L = static_cast<int>(s.size());
@@ -120,23 +132,35 @@ std::vector<std::string> WordSelector::correlativePatterns(const std::string& s,
 }
 
 int WordSelector::correlative(const StudyList& list, const CWordList& source, const SpellingIndex& spellings,
-                              RecentSpellings& recent, const std::vector<int>& history, int historyLength,
-                              int speed, const std::string& current, CRandom& rng) {
+                              RecentSpellings& recent, const std::vector<int>& history, int historyLength, int speed,
+                              const std::string& current, CRandom& rng) {
     const int n = list.size();
-    if (n == 0) return 0;
+    if (n == 0)
+        return 0;
     const int L = static_cast<int>(current.size());
     const int r = rng.draw(1, n);
     const int m = rng.draw(0, L - 1);
     const int window = clampInt(speed, 0, kRecentBuffer);
     recent.sync(spellings, history, historyLength);
-    for (const std::string& pattern : correlativePatterns(current, clampInt(m, 0, L > 0 ? L - 1 : 0))) {
-        for (int k = 1; k <= n + 1; ++k) {
-            const int slot = (r + k - 1) % n + 1;
-            const int e = list.entryAt(slot);
-            const CWordStruct& entry = source.entry(e);
-            if (entry.m_word == current || entry.level() == kLevelMaster) continue;
-            if (recent.isRecent(e, historyLength, window)) continue;
-            if (matchPattern(pattern, entry.m_word)) return slot;
+    // The exclusions do not depend on the pattern: filter once, keeping the visiting order r+1, r+2, ...
+    // (the (n+1)-th visit repeats the first slot and cannot change the outcome).
+    std::vector<int> eligible;
+    eligible.reserve(static_cast<size_t>(n));
+    for (int k = 1; k <= n; ++k) {
+        const int slot = (r + k - 1) % n + 1;
+        const int e = list.entryAt(slot);
+        const CWordStruct& entry = source.entry(e);
+        if (entry.m_word == current || entry.level() == kLevelMaster)
+            continue;
+        if (recent.isRecent(e, historyLength, window))
+            continue;
+        eligible.push_back(slot);
+    }
+    if (!eligible.empty()) {
+        for (const std::string& pattern : correlativePatterns(current, clampInt(m, 0, L > 0 ? L - 1 : 0))) {
+            for (int slot : eligible)
+                if (matchPattern(pattern, source.entry(list.entryAt(slot)).m_word))
+                    return slot;
         }
     }
     return rng.draw(1, n);

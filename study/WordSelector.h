@@ -28,8 +28,8 @@ public:
     // Similar spelling ("Correlative"): current is the current spelling; recent words are the last `speed`
     // entries of history[0..historyLength).
     static int correlative(const StudyList& list, const CWordList& source, const SpellingIndex& spellings,
-                           RecentSpellings& recent, const std::vector<int>& history, int historyLength,
-                           int speed, const std::string& current, CRandom& rng);
+                           RecentSpellings& recent, const std::vector<int>& history, int historyLength, int speed,
+                           const std::string& current, CRandom& rng);
     // Patterns tried by the similar-spelling order for spelling s and cut position m, in order.
     static std::vector<std::string> correlativePatterns(const std::string& s, int m);
 

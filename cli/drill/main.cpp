@@ -23,15 +23,19 @@ const char* const kUsage =
     "Input, one line per step: 1-4 or a-d choose an option; other text is the typed answer in the fill\n"
     "methods; an empty line is Enter; '<' previous word; '=N' sets the word's level (0-7); 'q' saves and quits.\n";
 
-void say(const std::string& utf8) { std::fputs(utf8.c_str(), stdout); }
+void say(const std::string& utf8) {
+    std::fputs(utf8.c_str(), stdout);
+}
 
 void reportNext(NextResult r) {
-    if (r != NextResult::Shown) say(toUtf8(fallbackMessage(r)) + "\n");
+    if (r != NextResult::Shown)
+        say(toUtf8(fallbackMessage(r)) + "\n");
 }
 
 int finish(CWordStudy& study) {
     StudyReport saved = study.saveOptions();
-    for (const FileProblem& p : saved.problems) say(DrillPrinter::problem(p) + "\n");
+    for (const FileProblem& p : saved.problems)
+        say(DrillPrinter::problem(p) + "\n");
     std::fflush(stdout);
     return saved.ok() ? 0 : 1;
 }
@@ -50,10 +54,14 @@ int main(int argc, char** argv) {
         }
         if (a == "--mode" && i + 1 < argc) {
             std::string m = argv[++i];
-            if (m == "carefree") mode = ModeCarefree;
-            else if (m == "scan") mode = ModeFreeScan;
-            else if (m == "choice") mode = ModeEasyChoice;
-            else if (m == "fill") mode = ModeFillBlanks;
+            if (m == "carefree")
+                mode = ModeCarefree;
+            else if (m == "scan")
+                mode = ModeFreeScan;
+            else if (m == "choice")
+                mode = ModeEasyChoice;
+            else if (m == "fill")
+                mode = ModeFillBlanks;
             else {
                 std::fprintf(stderr, "unknown mode '%s'\n%s", m.c_str(), kUsage);
                 return 2;
@@ -72,24 +80,29 @@ int main(int argc, char** argv) {
         }
     }
     std::string base = envOr("VERBATROVE_BASE", "");
-    if (base.empty()) base = joinPath(envOr("HOME", "."), "Documents/kelpsoft/verbatrove/");
+    if (base.empty())
+        base = joinPath(envOr("HOME", "."), "Documents/kelpsoft/verbatrove/");
     CIniProfile profile(defaultProfilePath());
-    if (!profile.lastError().empty()) say("配置文件无法读取: " + profile.lastError() + "\n");
+    if (!profile.lastError().empty())
+        say("配置文件无法读取: " + profile.lastError() + "\n");
 
-    CWordStudy study(profile, fromFsName(base), seeded ? static_cast<uint32_t>(seed)
-                                                       : static_cast<uint32_t>(std::time(nullptr)));
-    for (const FileProblem& p : study.loadWordSets().problems) say(DrillPrinter::problem(p) + "\n");
+    CWordStudy study(profile, fromFsName(base),
+                     seeded ? static_cast<uint32_t>(seed) : static_cast<uint32_t>(std::time(nullptr)));
+    for (const FileProblem& p : study.loadWordSets().problems)
+        say(DrillPrinter::problem(p) + "\n");
     reportNext(study.enterMode(mode));
     say(DrillPrinter::question(study));
     std::fflush(stdout);
 
     std::string line;
     while (std::getline(std::cin, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
         const QuestionRecord& r = study.question();
         AdvanceResult result;
         bool advanced = false;
-        if (line == "q") return finish(study);
+        if (line == "q")
+            return finish(study);
         if (line.empty()) {
             result = study.advance();
             advanced = true;
@@ -116,7 +129,8 @@ int main(int argc, char** argv) {
         if (advanced) {
             if (result.action == AdvanceAction::Judged)
                 say(result.phase == PhaseRight ? "正确\n" : result.phase == PhaseGaveUp ? "已放弃\n" : "错误\n");
-            if (result.action == AdvanceAction::NextWord) reportNext(result.next);
+            if (result.action == AdvanceAction::NextWord)
+                reportNext(result.next);
         }
         say(DrillPrinter::question(study));
         std::fflush(stdout);

@@ -29,8 +29,10 @@ bool writeLibrary(const std::string& path, const std::string& magic, const std::
     lib.m_version = "1.0";
     lib.m_path = path;
     lib.m_unitCount = static_cast<int>(units.size());
-    for (size_t u = 0; u < units.size(); ++u) lib.m_unitSizes[u + 1] = units[u];
-    for (const Word& w : words) lib.append(makeEntry(w));
+    for (size_t u = 0; u < units.size(); ++u)
+        lib.m_unitSizes[u + 1] = units[u];
+    for (const Word& w : words)
+        lib.append(makeEntry(w));
     return lib.save();
 }
 
@@ -70,8 +72,10 @@ std::vector<Word> StudyBase::commonWords() {
 StudyBase::StudyBase(const std::vector<Word>& book, bool withGeneral, bool withCommon) {
     const std::string data = m_dir.path() + "data/";
     writeLibrary(data + "test/t.bok", "VerbaTroveBok", book);
-    if (withGeneral) writeLibrary(data + "vtgeneral.ree", "VerbaTroveRee", generalWords(), {4, 4, 4});
-    if (withCommon) writeLibrary(data + "cg.ree", "VerbaTroveRee", commonWords(), {4});
+    if (withGeneral)
+        writeLibrary(data + "vtgeneral.ree", "VerbaTroveRee", generalWords(), {4, 4, 4});
+    if (withCommon)
+        writeLibrary(data + "cg.ree", "VerbaTroveRee", commonWords(), {4});
     m_profile.setString("kelp", "bookclass", "test");
     m_profile.setString("kelp", "filebookname", "t.bok");
     m_profile.setString("kelp", "bookname", "t");

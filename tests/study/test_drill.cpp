@@ -14,13 +14,14 @@ namespace {
 std::string run(const test::StudyBase& b, const std::string& profilePath, const std::string& args,
                 const std::string& input, int* status) {
     test::writeFile(b.file("input.txt"), input);
-    std::string cmd = "VERBATROVE_BASE='" + b.base() + "' VERBATROVE_PROFILE='" + profilePath + "' " + VT_DRILL +
-                      " " + args + " < '" + b.file("input.txt") + "' 2>&1";
+    std::string cmd = "VERBATROVE_BASE='" + b.base() + "' VERBATROVE_PROFILE='" + profilePath + "' " + VT_DRILL + " " +
+                      args + " < '" + b.file("input.txt") + "' 2>&1";
     FILE* f = popen(cmd.c_str(), "r");
     std::string out;
     char buf[4096];
     size_t n;
-    while ((n = fread(buf, 1, sizeof buf, f)) > 0) out.append(buf, n);
+    while ((n = fread(buf, 1, sizeof buf, f)) > 0)
+        out.append(buf, n);
     *status = pclose(f);
     return out;
 }
@@ -28,8 +29,8 @@ std::string run(const test::StudyBase& b, const std::string& profilePath, const 
 } // namespace
 
 TEST(Drill, FillBlanksSessionLeavesHistoryBytes) {
-    test::StudyBase b({{"alpha", "n. 开端；", ""}, {"bravo", "int. 好极了；", ""}, {"charlie", "n. 查理；", ""}},
-                      false, false);
+    test::StudyBase b({{"alpha", "n. 开端；", ""}, {"bravo", "int. 好极了；", ""}, {"charlie", "n. 查理；", ""}}, false,
+                      false);
     const std::string profile = b.file("p.ini");
     test::writeFile(profile, "[Study]\nusername=kelp\n[kelp]\nbookclass=test\nfilebookname=t.bok\nbookname=t\n"
                              "sdtkmethod=9\nsdtkmethodQuci=1\n");

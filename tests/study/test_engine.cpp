@@ -23,7 +23,8 @@ void writeInts(const std::string& path, const std::vector<int>& values) {
     std::string bytes;
     for (int v : values) {
         uint32_t u = static_cast<uint32_t>(v);
-        for (int k = 0; k < 4; ++k) bytes += static_cast<char>((u >> (8 * k)) & 0xFF);
+        for (int k = 0; k < 4; ++k)
+            bytes += static_cast<char>((u >> (8 * k)) & 0xFF);
     }
     makeDirs(dirOf(path));
     test::writeFile(fsName(path), bytes);
@@ -161,7 +162,8 @@ TEST(Learner, SetLearnerSavesOldAndLoadsNew) {
     EXPECT_EQ(b.profile().getString("Study", "username", ""), "anna");
     EXPECT_TRUE(fileExists(b.file("his/kelpt.his"))); // the old learner's progress was saved
     EXPECT_EQ(study.visitHistory().size(), 0u);
-    for (int i = 1; i <= study.book().count(); ++i) EXPECT_EQ(study.book().entry(i).tests(), 0); // a new learner
+    for (int i = 1; i <= study.book().count(); ++i)
+        EXPECT_EQ(study.book().entry(i).tests(), 0); // a new learner
     EXPECT_TRUE(fileExists(b.base() + "data/anna" + gbk("生词本.boe")));
 }
 
@@ -175,11 +177,13 @@ TEST(Requests, FallbackMessages) {
     EXPECT_EQ(study.applyRange(stress), NextResult::RangeEmptyUsingAll);
     EXPECT_EQ(study.settings().fanwei, RangePattern);
     EXPECT_EQ(study.settings().matchword, "*");
-    EXPECT_EQ(fallbackMessage(NextResult::RangeEmptyUsingAll), gbk("指定范围的单词个数为0，系统将选择所有未掌握单词！"));
+    EXPECT_EQ(fallbackMessage(NextResult::RangeEmptyUsingAll),
+              gbk("指定范围的单词个数为0，系统将选择所有未掌握单词！"));
     EXPECT_FALSE(study.hasWord());
     EXPECT_EQ(study.advance().next, NextResult::Shown); // the next request draws from the rebuilt list
 
-    for (int i = 1; i <= 3; ++i) study.book().entry(i).setLevel(6);
+    for (int i = 1; i <= 3; ++i)
+        study.book().entry(i).setLevel(6);
     EXPECT_EQ(study.applyRange(stress), NextResult::AllMastered);
     EXPECT_EQ(study.settings().fanwei, RangeMastered);
     EXPECT_EQ(study.advance().next, NextResult::Shown);
@@ -268,9 +272,9 @@ TEST(Preparing, BookFieldsHintExamplesAndAssociation) {
     EXPECT_EQ(study.currentWord().m_extra, gbk("共找到 1 句\r\n") + "The dog barked at the cat.\r\n");
     EXPECT_EQ(study.currentWord().m_association, "[W]cat");
     study.nextWordRequest();
-    EXPECT_EQ(study.currentWord().m_association,
-              "[W]at[W]bat  " + gbk("n. 蝙蝠；球棒；") + "\n[W]cat  " + gbk("n. 猫；") + "\n[W]nation  " + gbk("n. 国家；民族；") + "\n[W]station  " +
-                  gbk("n. 车站；") + "\n");
+    EXPECT_EQ(study.currentWord().m_association, "[W]at[W]bat  " + gbk("n. 蝙蝠；球棒；") + "\n[W]cat  " +
+                                                     gbk("n. 猫；") + "\n[W]nation  " + gbk("n. 国家；民族；") +
+                                                     "\n[W]station  " + gbk("n. 车站；") + "\n");
 }
 
 TEST(Preparing, IndexGivesTheSameResultsAsTheLibraryScans) {
@@ -282,8 +286,10 @@ TEST(Preparing, IndexGivesTheSameResultsAsTheLibraryScans) {
     std::vector<std::string> spellings;
     for (int i = 0; i < 800; ++i) {
         std::string w;
-        for (int k = rng.draw(1, 3); k > 0; --k) w += syllables[rng.draw(0, 9)];
-        std::string sentence = "We " + std::string(syllables[rng.draw(0, 9)]) + " " + w + (rng.draw(0, 1) ? "s" : "") + ".";
+        for (int k = rng.draw(1, 3); k > 0; --k)
+            w += syllables[rng.draw(0, 9)];
+        std::string sentence =
+            "We " + std::string(syllables[rng.draw(0, 9)]) + " " + w + (rng.draw(0, 1) ? "s" : "") + ".";
         lib.append(test::makeEntry({w, std::string("n. ") + senses[rng.draw(0, 4)] + "；", sentence}));
         spellings.push_back(w);
     }

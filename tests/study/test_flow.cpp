@@ -60,7 +60,8 @@ TEST_F(Flow, ChoiceRightWrongAndGiveUp) {
 
     // Right: level up, then the next word with the wrong counter reset.
     study->moveSelection(+1);
-    while (q().selected != q().rightOption) study->moveSelection(+1);
+    while (q().selected != q().rightOption)
+        study->moveSelection(+1);
     study->advance();
     EXPECT_EQ(q().phase, PhaseRight);
     EXPECT_EQ(q().level, 1);

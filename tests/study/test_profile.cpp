@@ -62,5 +62,6 @@ TEST(IniProfile, LocationFromTheEnvironment) {
     unsetenv("XDG_CONFIG_HOME");
     setenv("HOME", "/home/someone", 1);
     EXPECT_EQ(defaultProfilePath(), "/home/someone/.config/verbatrove/verbatrove.ini");
-    if (saved) setenv("VERBATROVE_PROFILE", keep.c_str(), 1);
+    if (saved)
+        setenv("VERBATROVE_PROFILE", keep.c_str(), 1);
 }

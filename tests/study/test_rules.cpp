@@ -28,14 +28,27 @@ TEST(Pattern, Rules) {
         const char* word;
         bool match;
     } cases[] = {
-        {"ab*", "able", true},   {"ab*", "a", false},     {"*tion", "nation", true}, {"*tion", "ion", false},
-        {"c*t", "cat", true},    {"c*t", "chart", true},  {"c*t", "ct", true},       {"c*t", "cab", false},
-        {"*", "", true},         {"*", "anything", true}, {"ear", "learn", true},    {"", "learn", false},
-        {"ab*", "xab", false},   {"*ab", "abx", false},   {"xyz", "learn", false},
+        {"ab*", "able", true},
+        {"ab*", "a", false},
+        {"*tion", "nation", true},
+        {"*tion", "ion", false},
+        {"c*t", "cat", true},
+        {"c*t", "chart", true},
+        {"c*t", "ct", true},
+        {"c*t", "cab", false},
+        {"*", "", true},
+        {"*", "anything", true},
+        {"ear", "learn", true},
+        {"", "learn", false},
+        {"ab*", "xab", false},
+        {"*ab", "abx", false},
+        {"xyz", "learn", false},
         // a prefix rule that fails hands over to the substring rule
-        {"ea*", "learn", false}, {"a*", "ba*", true},
+        {"ea*", "learn", false},
+        {"a*", "ba*", true},
     };
-    for (const Case& c : cases) EXPECT_EQ(matchPattern(c.pattern, c.word), c.match) << c.pattern << " " << c.word;
+    for (const Case& c : cases)
+        EXPECT_EQ(matchPattern(c.pattern, c.word), c.match) << c.pattern << " " << c.word;
 }
 
 TEST(Phonetic, NotationToIpa) {
@@ -50,16 +63,23 @@ TEST(LearnerNames, UnsafeNamesRefused) {
         std::string name;
         LearnerNameProblem problem;
     } cases[] = {
-        {"kelp", LearnerNameProblem::None},       {gbk("小明"), LearnerNameProblem::None},
-        {"  anna ", LearnerNameProblem::None},    {"", LearnerNameProblem::Empty},
-        {" \t ", LearnerNameProblem::Empty},      {"a/b", LearnerNameProblem::Separator},
-        {"a\\b", LearnerNameProblem::Separator},  {"..", LearnerNameProblem::DotDot},
-        {"x..y", LearnerNameProblem::DotDot},     {"a\nb", LearnerNameProblem::Control},
-        {"a\x7f", LearnerNameProblem::Control},   {std::string(65, 'a'), LearnerNameProblem::TooLong},
+        {"kelp", LearnerNameProblem::None},
+        {gbk("小明"), LearnerNameProblem::None},
+        {"  anna ", LearnerNameProblem::None},
+        {"", LearnerNameProblem::Empty},
+        {" \t ", LearnerNameProblem::Empty},
+        {"a/b", LearnerNameProblem::Separator},
+        {"a\\b", LearnerNameProblem::Separator},
+        {"..", LearnerNameProblem::DotDot},
+        {"x..y", LearnerNameProblem::DotDot},
+        {"a\nb", LearnerNameProblem::Control},
+        {"a\x7f", LearnerNameProblem::Control},
+        {std::string(65, 'a'), LearnerNameProblem::TooLong},
         // 0x5C as the trail byte of a double-byte character is no separator
         {"\x81\x5C", LearnerNameProblem::None},
     };
-    for (const Case& c : cases) EXPECT_EQ(checkLearnerName(c.name), c.problem) << c.name;
+    for (const Case& c : cases)
+        EXPECT_EQ(checkLearnerName(c.name), c.problem) << c.name;
     std::string trimmed;
     checkLearnerName("  anna ", &trimmed);
     EXPECT_EQ(trimmed, "anna");
@@ -80,7 +100,8 @@ TEST(Grading, StepsAtSpeedFour) {
     Grader::wrongSteps(s);
     EXPECT_EQ(s.wrongstep, 41);
     EXPECT_EQ(s.rightstep, 1);
-    for (int i = 0; i < 5; ++i) Grader::wrongSteps(s);
+    for (int i = 0; i < 5; ++i)
+        Grader::wrongSteps(s);
     EXPECT_EQ(s.wrongstep, 100);
     s.speed = 1000000; // a damaged profile value acts as the largest parameter
     Grader::rightSteps(s);
@@ -197,7 +218,8 @@ TEST(Ranges, EachKind) {
         {{RangeManual, 0, "*", 0, -3, -1}, 1, false},
         {{9, 0, "*", 0, 1, 1}, 1, false},
     };
-    for (const Case& c : cases) EXPECT_EQ(StudyList::inRange(e, c.index, c.r), c.in) << c.r.kind;
+    for (const Case& c : cases)
+        EXPECT_EQ(StudyList::inRange(e, c.index, c.r), c.in) << c.r.kind;
 
     // Mastered words are set aside unless the range is the mastered one.
     CWordList lib = listOf({{"a", 0}, {"b", 6}, {"c", 7}, {"d", 6}});
@@ -221,31 +243,37 @@ TEST(Selection, OrderedAndRandomOrders) {
     EXPECT_EQ(list.entryAt(WordSelector::successor(list, sp, "ovarb", true)), 2);
     WordSelector sel;
     std::vector<int> slots;
-    for (int i = 0; i < 5; ++i) slots.push_back(sel.original(list));
+    for (int i = 0; i < 5; ++i)
+        slots.push_back(sel.original(list));
     EXPECT_EQ(slots, (std::vector<int>{1, 2, 3, 4, 1}));
     CRandom rng(7);
     std::set<int> seen;
-    for (int i = 0; i < 200; ++i) seen.insert(WordSelector::random(list, rng));
+    for (int i = 0; i < 200; ++i)
+        seen.insert(WordSelector::random(list, rng));
     EXPECT_EQ(seen, (std::set<int>{1, 2, 3, 4}));
 }
 
 TEST(Selection, IntellectualWeightsAndStressChance) {
     std::vector<std::pair<std::string, int>> words;
-    for (int level = 0; level <= 5; ++level) words.push_back({"w" + std::to_string(level), level});
+    for (int level = 0; level <= 5; ++level)
+        words.push_back({"w" + std::to_string(level), level});
     words.push_back({"stress", 7});
     CWordList lib = listOf(words);
     StudyList list = allOf(lib);
     CRandom rng(12345);
     std::map<int, int> byLevel;
     const int draws = 30000;
-    for (int i = 0; i < draws; ++i) ++byLevel[lib.entry(list.entryAt(WordSelector::intellectual(list, lib, 4, rng))).level()];
+    for (int i = 0; i < draws; ++i)
+        ++byLevel[lib.entry(list.entryAt(WordSelector::intellectual(list, lib, 4, rng))).level()];
     // Stress first with chance 1/15; the rest nearly evenly over levels 0..5.
     EXPECT_NEAR(byLevel[7] / double(draws), 1.0 / 15, 0.01);
-    for (int level = 0; level <= 5; ++level) EXPECT_NEAR(byLevel[level] / double(draws), (14.0 / 15) / 6, 0.015);
+    for (int level = 0; level <= 5; ++level)
+        EXPECT_NEAR(byLevel[level] / double(draws), (14.0 / 15) / 6, 0.015);
 
     // Large parameter: low levels dominate.
     std::map<int, int> steep;
-    for (int i = 0; i < 3000; ++i) ++steep[lib.entry(list.entryAt(WordSelector::intellectual(list, lib, 5000, rng))).level()];
+    for (int i = 0; i < 3000; ++i)
+        ++steep[lib.entry(list.entryAt(WordSelector::intellectual(list, lib, 5000, rng))).level()];
     EXPECT_GT(steep[0], steep[5] * 20);
 }
 
@@ -317,7 +345,8 @@ TEST(Questions, HiddenLetterRuns) {
 TEST(Questions, OptionsAndGiveUpEntry) {
     CWordList lib;
     lib.reset();
-    for (const Word& w : test::StudyBase::generalWords()) lib.append(test::makeEntry(w));
+    for (const Word& w : test::StudyBase::generalWords())
+        lib.append(test::makeEntry(w));
     CWordStruct word = test::makeEntry({"nation", "n. 国家；民族；", ""});
     CRandom rng(99);
     for (int method : {MethodChooseLetter, MethodChooseMeaning, MethodChooseWord}) {
