@@ -20,7 +20,8 @@ constexpr int kUnits = 29;
 std::string randomWord(CRandom& rng) {
     std::string w;
     const int n = 3 + rng.next() % 8;
-    for (int i = 0; i < n; ++i) w += static_cast<char>('a' + rng.next() % 26);
+    for (int i = 0; i < n; ++i)
+        w += static_cast<char>('a' + rng.next() % 26);
     return w;
 }
 
@@ -51,7 +52,8 @@ struct Fixture {
         for (int u = 1; u <= kUnits; ++u) {
             const int size = kEntries / kUnits + (u <= kEntries % kUnits ? 1 : 0);
             std::vector<std::string> words;
-            for (int i = 0; i < size; ++i) words.push_back(randomWord(rng));
+            for (int i = 0; i < size; ++i)
+                words.push_back(randomWord(rng));
             std::sort(words.begin(), words.end());
             for (const std::string& w : words) {
                 CWordStruct e;
@@ -65,13 +67,15 @@ struct Fixture {
                 e.m_hint = gbk("联想记忆");
                 e.m_inflection = w + "s " + w + "ed";
                 lib.append(e);
-                if (rng.next() % 40 == 0) probeWords.push_back(w);
+                if (rng.next() % 40 == 0)
+                    probeWords.push_back(w);
             }
             lib.m_unitSizes[u] = size;
         }
         lib.m_unitCount = kUnits;
         lib.m_path = path;
-        if (!lib.save()) std::abort();
+        if (!lib.save())
+            std::abort();
         fileSize = fileSize_(path);
     }
     ~Fixture() { std::system(("rm -rf '" + folder + "'").c_str()); }
@@ -87,7 +91,8 @@ void BM_LoadRee(benchmark::State& state) {
     Fixture& f = fixture();
     CWordList lib;
     for (auto _ : state) {
-        if (!lib.load(f.path)) state.SkipWithError("load failed");
+        if (!lib.load(f.path))
+            state.SkipWithError("load failed");
         benchmark::DoNotOptimize(lib.count());
     }
     state.SetBytesProcessed(state.iterations() * f.fileSize);
@@ -98,10 +103,12 @@ BENCHMARK(BM_LoadRee)->Unit(benchmark::kMillisecond);
 void BM_SaveRee(benchmark::State& state) {
     Fixture& f = fixture();
     CWordList lib;
-    if (!lib.load(f.path)) std::abort();
+    if (!lib.load(f.path))
+        std::abort();
     lib.m_path = f.folder + "/copy.ree";
     for (auto _ : state)
-        if (!lib.save()) state.SkipWithError("save failed");
+        if (!lib.save())
+            state.SkipWithError("save failed");
     state.SetBytesProcessed(state.iterations() * f.fileSize);
 }
 BENCHMARK(BM_SaveRee)->Unit(benchmark::kMillisecond);
@@ -109,7 +116,8 @@ BENCHMARK(BM_SaveRee)->Unit(benchmark::kMillisecond);
 void BM_LookUp(benchmark::State& state) {
     Fixture& f = fixture();
     static CWordList lib;
-    if (lib.count() == 0 && !lib.load(f.path)) std::abort();
+    if (lib.count() == 0 && !lib.load(f.path))
+        std::abort();
     CWordStruct out;
     int unit = 0;
     size_t i = 0;
@@ -123,17 +131,20 @@ BENCHMARK(BM_LookUp)->Repetitions(5)->ReportAggregatesOnly(true);
 void BM_LookUpMissing(benchmark::State& state) {
     Fixture& f = fixture();
     static CWordList lib;
-    if (lib.count() == 0 && !lib.load(f.path)) std::abort();
+    if (lib.count() == 0 && !lib.load(f.path))
+        std::abort();
     CWordStruct out;
     int unit = 0;
-    for (auto _ : state) benchmark::DoNotOptimize(lib.lookUp("mzzzzzzz", out, unit));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(lib.lookUp("mzzzzzzz", out, unit));
 }
 BENCHMARK(BM_LookUpMissing)->Repetitions(5)->ReportAggregatesOnly(true);
 
 void BM_FindExampleSentences(benchmark::State& state) {
     Fixture& f = fixture();
     static CWordList lib;
-    if (lib.count() == 0 && !lib.load(f.path)) std::abort();
+    if (lib.count() == 0 && !lib.load(f.path))
+        std::abort();
     std::string out;
     size_t i = 0;
     for (auto _ : state) {

@@ -16,7 +16,8 @@ void reference(std::string text, vt::CWordStruct& e) {
     std::string v;
     while (n < vt::CWordStruct::kMaxMeanings && vt::extractTag(text, "[M]", v)) {
         e.m_meanings[n] = v;
-        if (vt::extractTag(text, "[L]", v)) e.m_examples[n] = v;
+        if (vt::extractTag(text, "[L]", v))
+            e.m_examples[n] = v;
         ++n;
     }
     e.m_meaningCount = n;
@@ -34,13 +35,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     vt::CWordStruct fast, slow;
     vt::parseEntryLine(line, fast);
     reference(line, slow);
-    if (vt::writeEntryLine(fast) != vt::writeEntryLine(slow) || fast.m_rawMeaning != slow.m_rawMeaning) std::abort();
+    if (vt::writeEntryLine(fast) != vt::writeEntryLine(slow) || fast.m_rawMeaning != slow.m_rawMeaning)
+        std::abort();
 
     const std::string written = vt::writeEntryLineKeepingRaw(fast);
     if (!fast.m_rawMeaning.empty()) {
         vt::CWordStruct again;
         vt::parseEntryLine(written, again);
-        if (vt::writeEntryLineKeepingRaw(again) != written) std::abort();
+        if (vt::writeEntryLineKeepingRaw(again) != written)
+            std::abort();
     }
     return 0;
 }

@@ -11,12 +11,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     vt::CWordList lib;
     lib.m_spareCapacity = 2;
     if (!lib.loadFromBytes(bytes, "fuzz.bok")) {
-        if (lib.count() != 0 || lib.lastErrorDetail().empty()) std::abort();
+        if (lib.count() != 0 || lib.lastErrorDetail().empty())
+            std::abort();
         return 0;
     }
-    if (lib.count() > static_cast<int>(size)) std::abort();
+    if (lib.count() > static_cast<int>(size))
+        std::abort();
     int index = 0;
-    if (lib.count() > 0 && !lib.findIndex(lib.entry(lib.count()).m_word, index)) std::abort();
+    if (lib.count() > 0 && !lib.findIndex(lib.entry(lib.count()).m_word, index))
+        std::abort();
     std::string out;
     lib.findExampleSentences("a", 1, lib.count(), out);
     lib.findWordsContaining("e", 1, lib.count(), 10, out);

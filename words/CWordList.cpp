@@ -15,17 +15,28 @@ namespace vt {
 
 const char* libraryErrorText(LibraryError e) {
     switch (e) {
-    case LibraryError::None: return "no error";
-    case LibraryError::CannotOpen: return "cannot open the file";
-    case LibraryError::MissingHeader: return "header line missing";
-    case LibraryError::MissingHeaderTag: return "header line lacks a required tag";
-    case LibraryError::BadCount: return "entry count missing or not a number";
-    case LibraryError::BadUnitList: return "unit list missing, not a number or too long";
-    case LibraryError::EmptyName: return "library name is empty";
-    case LibraryError::UnknownFamily: return "library type cannot be saved";
-    case LibraryError::TooManyUnits: return "more than 29 units";
-    case LibraryError::CannotCreate: return "cannot create the file";
-    case LibraryError::WriteFailed: return "writing failed";
+    case LibraryError::None:
+        return "no error";
+    case LibraryError::CannotOpen:
+        return "cannot open the file";
+    case LibraryError::MissingHeader:
+        return "header line missing";
+    case LibraryError::MissingHeaderTag:
+        return "header line lacks a required tag";
+    case LibraryError::BadCount:
+        return "entry count missing or not a number";
+    case LibraryError::BadUnitList:
+        return "unit list missing, not a number or too long";
+    case LibraryError::EmptyName:
+        return "library name is empty";
+    case LibraryError::UnknownFamily:
+        return "library type cannot be saved";
+    case LibraryError::TooManyUnits:
+        return "more than 29 units";
+    case LibraryError::CannotCreate:
+        return "cannot create the file";
+    case LibraryError::WriteFailed:
+        return "writing failed";
     }
     return "unknown error";
 }
@@ -47,40 +58,55 @@ const char* const kDecimalCountMagics[] = {"VerbaTroveXDictBok", "VerbaTroveWord
                                            "VerbaTroveBoe",      "VerbaTroveZoe",      "VerbaTroveBse",
                                            "VerbaTroveBte",      "VerbaTroveRee",      "VerbaTroveRem"};
 
-bool contains(const std::string& s, const char* part) { return s.find(part) != std::string::npos; }
+bool contains(const std::string& s, const char* part) {
+    return s.find(part) != std::string::npos;
+}
 
-char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-bool isAsciiLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+char lowerAscii(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+bool isAsciiLetter(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
 
 // Look-up key of a headword: a hash of its lower-cased bytes, kept in a compact array beside the entries so the
 // look-up scans 4-byte keys instead of touching every 1 KB record of a letter's range.
 uint32_t wordKey(const std::string& w) {
     uint32_t h = 2166136261u;
-    for (char c : w) h = (h ^ static_cast<unsigned char>(lowerAscii(c))) * 16777619u;
+    for (char c : w)
+        h = (h ^ static_cast<unsigned char>(lowerAscii(c))) * 16777619u;
     return h;
 }
 
 bool equalsIgnoringAsciiCase(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) return false;
+    if (a.size() != b.size())
+        return false;
     for (size_t i = 0; i < a.size(); ++i)
-        if (a[i] != b[i] && lowerAscii(a[i]) != lowerAscii(b[i])) return false;
+        if (a[i] != b[i] && lowerAscii(a[i]) != lowerAscii(b[i]))
+            return false;
     return true;
 }
 
 // Ending of a file name, lower-cased (".ree"), or "" when the name is shorter.
 std::string lowerEnding(const std::string& name, size_t n) {
-    if (name.size() < n) return std::string();
+    if (name.size() < n)
+        return std::string();
     std::string e = name.substr(name.size() - n);
-    for (char& c : e) c = lowerAscii(c);
+    for (char& c : e)
+        c = lowerAscii(c);
     return e;
 }
 
-bool isScrambledName(const std::string& name) { return !name.empty() && lowerAscii(name.back()) == 'e'; }
+bool isScrambledName(const std::string& name) {
+    return !name.empty() && lowerAscii(name.back()) == 'e';
+}
 
 uint32_t loadKeyState(const std::string& name, uint32_t defaultState) {
     const std::string ext = lowerEnding(name, 4);
-    if (ext == ".bse" || ext == ".ree") return CWordList::kKeyBseRee;
-    if (ext == ".bte") return CWordList::kKeyBte;
+    if (ext == ".bse" || ext == ".ree")
+        return CWordList::kKeyBseRee;
+    if (ext == ".bte")
+        return CWordList::kKeyBte;
     return defaultState;
 }
 
@@ -88,30 +114,38 @@ uint32_t loadKeyState(const std::string& name, uint32_t defaultState) {
 // holds no number or it does not fit 32 bits.
 bool parseDecimal(std::string_view line, long long& value) {
     size_t i = 0;
-    while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
+    while (i < line.size() && (line[i] == ' ' || line[i] == '\t'))
+        ++i;
     bool negative = false;
-    if (i < line.size() && (line[i] == '-' || line[i] == '+')) negative = line[i++] == '-';
+    if (i < line.size() && (line[i] == '-' || line[i] == '+'))
+        negative = line[i++] == '-';
     size_t digits = 0;
     long long v = 0;
     while (i < line.size() && line[i] >= '0' && line[i] <= '9') {
         v = v * 10 + (line[i] - '0');
-        if (v > 0x7FFFFFFFLL) return false;
+        if (v > 0x7FFFFFFFLL)
+            return false;
         ++i;
         ++digits;
     }
-    if (digits == 0) return false;
+    if (digits == 0)
+        return false;
     value = negative ? -v : v;
     return true;
 }
 
 std::string trimBlanks(const std::string& s) {
     size_t a = 0, b = s.size();
-    while (a < b && (s[a] == ' ' || s[a] == '\t')) ++a;
-    while (b > a && (s[b - 1] == ' ' || s[b - 1] == '\t')) --b;
+    while (a < b && (s[a] == ' ' || s[a] == '\t'))
+        ++a;
+    while (b > a && (s[b - 1] == ' ' || s[b - 1] == '\t'))
+        --b;
     return s.substr(a, b - a);
 }
 
-std::string lineNote(int line) { return " (line " + std::to_string(line) + ")"; }
+std::string lineNote(int line) {
+    return " (line " + std::to_string(line) + ")";
+}
 
 } // namespace
 
@@ -179,8 +213,7 @@ bool CWordList::loadHeaderOnly(const std::string& gbkPath) {
     while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) {
         bytes.append(buf, n);
         const size_t first = bytes.find('\n');
-        if (first != std::string::npos && bytes.find('\n', first + 1) != std::string::npos &&
-            bytes.size() >= first + 5)
+        if (first != std::string::npos && bytes.find('\n', first + 1) != std::string::npos && bytes.size() >= first + 5)
             break;
     }
     std::fclose(f);
@@ -195,14 +228,16 @@ bool CWordList::parse(std::string_view bytes, const std::string& nameForType, bo
     ByteLineReader in(bytes);
     const bool scrambled = isScrambledName(nameForType);
     LineScrambler scrambler(m_defaultState, m_defaultMask);
-    if (scrambled) scrambler.setKey(loadKeyState(nameForType, m_defaultState), m_defaultMask);
+    if (scrambled)
+        scrambler.setKey(loadKeyState(nameForType, m_defaultState), m_defaultMask);
 
     int lineNo = 0;
     std::string_view stored;
     std::string plainBuffer;
     // Next line as text: unscrambled into plainBuffer, or a view of the buffer for plain files.
     auto nextLine = [&](std::string_view& text) -> bool {
-        if (!in.readLine(stored)) return false;
+        if (!in.readLine(stored))
+            return false;
         ++lineNo;
         if (scrambled) {
             scrambler.unscramble(stored, plainBuffer);
@@ -214,39 +249,49 @@ bool CWordList::parse(std::string_view bytes, const std::string& nameForType, bo
     };
 
     std::string_view text;
-    if (!nextLine(text)) return fail(LibraryError::MissingHeader, "file is empty, no header line");
+    if (!nextLine(text))
+        return fail(LibraryError::MissingHeader, "file is empty, no header line");
     const std::string header(text);
     {
         std::string rest = header;
         const struct {
             const char* tag;
             std::string* field;
-        } required[] = {{"[H]", &m_magic}, {"[N]", &m_name}, {"[R]", &m_publisher}, {"[P]", &m_homepage},
-                        {"[E]", &m_email}};
+        } required[] = {
+            {"[H]", &m_magic}, {"[N]", &m_name}, {"[R]", &m_publisher}, {"[P]", &m_homepage}, {"[E]", &m_email}};
         for (const auto& r : required)
             if (!extractTag(rest, r.tag, *r.field))
                 return fail(LibraryError::MissingHeaderTag,
                             std::string("header line lacks the ") + r.tag + " tag" + lineNote(1));
-        if (!extractTag(rest, "[V]", m_version)) m_version.clear();
-        if (!extractTag(rest, "[C]", m_random)) m_random.clear();
-        if (m_publisher.empty()) m_publisher = defaultPublisher();
-        if (m_homepage.empty()) m_homepage = kDefaultHomepage;
-        if (m_email.empty()) m_email = kDefaultEmail;
-        if (m_version.empty()) m_version = "1.0";
+        if (!extractTag(rest, "[V]", m_version))
+            m_version.clear();
+        if (!extractTag(rest, "[C]", m_random))
+            m_random.clear();
+        if (m_publisher.empty())
+            m_publisher = defaultPublisher();
+        if (m_homepage.empty())
+            m_homepage = kDefaultHomepage;
+        if (m_email.empty())
+            m_email = kDefaultEmail;
+        if (m_version.empty())
+            m_version = "1.0";
     }
-    if (scrambled) scrambler.setKey(LineScrambler::fileState(header, kFileStateSeed), m_defaultMask);
+    if (scrambled)
+        scrambler.setKey(LineScrambler::fileState(header, kFileStateSeed), m_defaultMask);
 
     long long declared = 0;
-    const bool decimalCount = std::find_if(std::begin(kDecimalCountMagics), std::end(kDecimalCountMagics),
-                                           [&](const char* m) { return m_magic == m; }) !=
-                              std::end(kDecimalCountMagics);
+    const bool decimalCount =
+        std::find_if(std::begin(kDecimalCountMagics), std::end(kDecimalCountMagics),
+                     [&](const char* m) { return m_magic == m; }) != std::end(kDecimalCountMagics);
     if (decimalCount) {
-        if (!nextLine(text)) return fail(LibraryError::BadCount, "entry count line missing" + lineNote(2));
+        if (!nextLine(text))
+            return fail(LibraryError::BadCount, "entry count line missing" + lineNote(2));
         if (!parseDecimal(text, declared))
             return fail(LibraryError::BadCount, "entry count is not a number" + lineNote(lineNo));
     } else {
         int32_t binary = 0;
-        if (!in.readInt32(binary)) return fail(LibraryError::BadCount, "binary entry count missing after the header");
+        if (!in.readInt32(binary))
+            return fail(LibraryError::BadCount, "binary entry count missing after the header");
         declared = binary;
     }
     if (declared < 0)
@@ -259,7 +304,8 @@ bool CWordList::parse(std::string_view bytes, const std::string& nameForType, bo
 
     if (contains(m_magic, "VerbaTroveRemeLib")) {
         int32_t units = 0;
-        if (!in.readInt32(units)) return fail(LibraryError::BadUnitList, "binary unit count missing");
+        if (!in.readInt32(units))
+            return fail(LibraryError::BadUnitList, "binary unit count missing");
         if (units < 0 || units > kMaxUnits)
             return fail(LibraryError::BadUnitList, "binary unit count " + std::to_string(units) + " is not 0..29");
         for (int u = 1; u <= units; ++u) {
@@ -272,7 +318,8 @@ bool CWordList::parse(std::string_view bytes, const std::string& nameForType, bo
     }
     if (contains(m_magic, "VerbaTroveRee") || contains(m_magic, "VerbaTroveRem")) {
         long long units = 0;
-        if (!nextLine(text)) return fail(LibraryError::BadUnitList, "unit count line missing" + lineNote(lineNo + 1));
+        if (!nextLine(text))
+            return fail(LibraryError::BadUnitList, "unit count line missing" + lineNote(lineNo + 1));
         if (!parseDecimal(text, units) || units < 0)
             return fail(LibraryError::BadUnitList, "unit count is not a number" + lineNote(lineNo));
         if (units > kMaxUnits)
@@ -288,7 +335,8 @@ bool CWordList::parse(std::string_view bytes, const std::string& nameForType, bo
                             "size of unit " + std::to_string(u) + " is not a number" + lineNote(lineNo));
             m_unitSizes[u] = static_cast<int>(size);
         }
-        for (int u = static_cast<int>(units) + 1; u <= kMaxUnits; ++u) m_unitSizes[u] = 0;
+        for (int u = static_cast<int>(units) + 1; u <= kMaxUnits; ++u)
+            m_unitSizes[u] = 0;
         m_unitCount = static_cast<int>(units);
     }
 
@@ -309,9 +357,11 @@ bool CWordList::parse(std::string_view bytes, const std::string& nameForType, bo
     m_count = read;
     m_entries.resize(static_cast<size_t>(m_count) + spare + 1);
     m_keys.resize(static_cast<size_t>(m_count) + 1);
-    for (int i = 1; i <= m_count; ++i) m_keys[static_cast<size_t>(i)] = wordKey(m_entries[static_cast<size_t>(i)].m_word);
+    for (int i = 1; i <= m_count; ++i)
+        m_keys[static_cast<size_t>(i)] = wordKey(m_entries[static_cast<size_t>(i)].m_word);
     m_loaded = true;
-    if (isRemembering()) buildLetterIndex();
+    if (isRemembering())
+        buildLetterIndex();
     return true;
 }
 
@@ -321,7 +371,8 @@ bool CWordList::save() {
     m_lastError = LibraryError::None;
     m_lastErrorDetail.clear();
     const std::string name = trimBlanks(m_name);
-    if (name.empty()) return fail(LibraryError::EmptyName, "library name is empty");
+    if (name.empty())
+        return fail(LibraryError::EmptyName, "library name is empty");
     m_name = name;
 
     if (m_magic == "VerbaTroveWordsLib" || m_magic == "VerbaTroveBookLib" || m_magic == "VerbaTroveWordsBok")
@@ -345,15 +396,16 @@ bool CWordList::save() {
     } else if (contains(m_magic, "VerbaTroveBoe") || contains(m_magic, "VerbaTroveZoe")) {
         scrambled = true;
     } else if (m_magic != "VerbaTroveBok") {
-        return fail(LibraryError::UnknownFamily, "magic \"" + m_magic + "\" belongs to no library type that can be saved");
+        return fail(LibraryError::UnknownFamily,
+                    "magic \"" + m_magic + "\" belongs to no library type that can be saved");
     }
     if (remembering && (m_unitCount < 0 || m_unitCount > kMaxUnits))
-        return fail(LibraryError::TooManyUnits,
-                    std::to_string(m_unitCount) + " units, at most 29 fit the unit table");
-    if (m_path.empty()) return fail(LibraryError::CannotCreate, "no file name to save to");
+        return fail(LibraryError::TooManyUnits, std::to_string(m_unitCount) + " units, at most 29 fit the unit table");
+    if (m_path.empty())
+        return fail(LibraryError::CannotCreate, "no file name to save to");
 
-    std::string header = "[H]" + m_magic + "[N]" + m_name + "[R]" + m_publisher + "[P]" + m_homepage + "[E]" +
-                         m_email + "[V]" + m_version;
+    std::string header = "[H]" + m_magic + "[N]" + m_name + "[R]" + m_publisher + "[P]" + m_homepage + "[E]" + m_email +
+                         "[V]" + m_version;
     std::string random;
     if (scrambled) {
         random = std::to_string(CRandom::drawWith(m_saveRandom.next(), kRandomLow, kRandomHigh));
@@ -361,7 +413,8 @@ bool CWordList::save() {
     }
 
     AtomicFileWriter out;
-    if (!out.open(m_path)) return fail(LibraryError::CannotCreate, out.error());
+    if (!out.open(m_path))
+        return fail(LibraryError::CannotCreate, out.error());
     LineScrambler scrambler(keyState, m_defaultMask);
     // Lines are gathered into blocks so a 20,000-entry library costs a few hundred writes, not 40,000.
     std::string block;
@@ -372,27 +425,34 @@ bool CWordList::save() {
         else
             block += line;
         block += "\r\n";
-        if (block.size() < (1 << 20)) return true;
+        if (block.size() < (1 << 20))
+            return true;
         const bool ok = out.write(block);
         block.clear();
         return ok;
     };
     bool ok = put(header);
-    if (scrambled) scrambler.setKey(LineScrambler::fileState(header, kFileStateSeed), m_defaultMask);
+    if (scrambled)
+        scrambler.setKey(LineScrambler::fileState(header, kFileStateSeed), m_defaultMask);
     ok = ok && put(std::to_string(m_count));
     if (remembering) {
         ok = ok && put(std::to_string(m_unitCount));
-        for (int u = 1; ok && u <= m_unitCount; ++u) ok = put(std::to_string(m_unitSizes[u]));
+        for (int u = 1; ok && u <= m_unitCount; ++u)
+            ok = put(std::to_string(m_unitSizes[u]));
     }
-    for (int i = 1; ok && i <= m_count; ++i) ok = put(writeEntryLineKeepingRaw(m_entries[static_cast<size_t>(i)]));
-    if (ok && !block.empty()) ok = out.write(block);
+    for (int i = 1; ok && i <= m_count; ++i)
+        ok = put(writeEntryLineKeepingRaw(m_entries[static_cast<size_t>(i)]));
+    if (ok && !block.empty())
+        ok = out.write(block);
     if (!ok) {
         const std::string why = out.error().empty() ? "a line could not be written" : out.error();
         out.abort();
         return fail(LibraryError::WriteFailed, why);
     }
-    if (!out.commit()) return fail(LibraryError::WriteFailed, out.error());
-    if (scrambled) m_random = random;
+    if (!out.commit())
+        return fail(LibraryError::WriteFailed, out.error());
+    if (scrambled)
+        m_random = random;
     return true;
 }
 
@@ -406,10 +466,12 @@ void CWordList::reset() {
 }
 
 void CWordList::makeRoom() {
-    if (m_entries.empty()) m_entries.resize(1);
-    if (static_cast<size_t>(m_count) + 1 < m_entries.size()) return;
-    const size_t grow = std::max<size_t>({static_cast<size_t>(std::max(0, m_spareCapacity)),
-                                          static_cast<size_t>(m_count) / 2, 16});
+    if (m_entries.empty())
+        m_entries.resize(1);
+    if (static_cast<size_t>(m_count) + 1 < m_entries.size())
+        return;
+    const size_t grow =
+        std::max<size_t>({static_cast<size_t>(std::max(0, m_spareCapacity)), static_cast<size_t>(m_count) / 2, 16});
     m_entries.resize(static_cast<size_t>(m_count) + 1 + grow);
 }
 
@@ -423,9 +485,11 @@ bool CWordList::append(const CWordStruct& entry) {
 }
 
 bool CWordList::insert(const CWordStruct& entry, int position) {
-    if (entry.m_word.empty()) return false;
+    if (entry.m_word.empty())
+        return false;
     if (m_count == 0) {
-        if (position != 1) return false;
+        if (position != 1)
+            return false;
     } else if (position < 1 || position > m_count) {
         return false;
     }
@@ -441,7 +505,8 @@ bool CWordList::insert(const CWordStruct& entry, int position) {
 }
 
 bool CWordList::replace(const CWordStruct& entry, int position) {
-    if (position < 1 || position > m_count || entry.m_word.empty()) return false;
+    if (position < 1 || position > m_count || entry.m_word.empty())
+        return false;
     m_entries[static_cast<size_t>(position)] = entry;
     m_keys.resize(static_cast<size_t>(m_count) + 1);
     m_keys[static_cast<size_t>(position)] = wordKey(entry.m_word);
@@ -449,7 +514,8 @@ bool CWordList::replace(const CWordStruct& entry, int position) {
 }
 
 bool CWordList::remove(int position) {
-    if (position < 1 || position > m_count) return false;
+    if (position < 1 || position > m_count)
+        return false;
     std::move(m_entries.begin() + position + 1, m_entries.begin() + m_count + 1, m_entries.begin() + position);
     m_entries[static_cast<size_t>(m_count)] = CWordStruct();
     m_keys.resize(static_cast<size_t>(m_count) + 1);
@@ -473,14 +539,17 @@ bool CWordList::findIndex(const std::string& word, int& index) const {
 void CWordList::buildLetterIndex() {
     std::memset(m_letterIndex, 0, sizeof m_letterIndex);
     m_keys.resize(static_cast<size_t>(m_count) + 1);
-    for (int i = 1; i <= m_count; ++i) m_keys[static_cast<size_t>(i)] = wordKey(m_entries[static_cast<size_t>(i)].m_word);
+    for (int i = 1; i <= m_count; ++i)
+        m_keys[static_cast<size_t>(i)] = wordKey(m_entries[static_cast<size_t>(i)].m_word);
     int run = 1;
     char previous = ' ';
     for (int i = 1; i <= m_count; ++i) {
         const std::string& w = m_entries[static_cast<size_t>(i)].m_word;
-        if (w.empty()) continue;
+        if (w.empty())
+            continue;
         const char c = lowerAscii(w[0]);
-        if (c < 'a' || c > 'z') continue;
+        if (c < 'a' || c > 'z')
+            continue;
         if (c < previous) {
             // A library with more runs than the table holds keeps the first 49 indexed; the rest is only
             // reachable through findIndex.
@@ -504,9 +573,11 @@ void CWordList::buildLetterIndex() {
 bool CWordList::lookUpIndex(const std::string& word, int& index, int& unit) const {
     index = 0;
     unit = 0;
-    if (word.empty()) return false;
+    if (word.empty())
+        return false;
     const char c = lowerAscii(word[0]);
-    if (c < 'a' || c > 'z') return false;
+    if (c < 'a' || c > 'z')
+        return false;
     const int runs = std::min(m_letterIndex[0][0], kMaxRuns);
     const int column = c - 'a' + 1;
     const uint32_t key = wordKey(word);
@@ -514,13 +585,16 @@ bool CWordList::lookUpIndex(const std::string& word, int& index, int& unit) cons
     for (int r = 1; r <= runs; ++r) {
         const int* row = m_letterIndex[r];
         const int start = std::max(1, row[column]);
-        if (row[column] == 0) continue;
+        if (row[column] == 0)
+            continue;
         int end = 0;
-        for (int k = column + 1; k <= 27 && end == 0; ++k) end = row[k];
+        for (int k = column + 1; k <= 27 && end == 0; ++k)
+            end = row[k];
         // Edits after loading can leave the index pointing past the end; never read beyond entry N.
         end = std::min(end, m_count);
         for (int i = start; i <= end; ++i) {
-            if (haveKeys && m_keys[static_cast<size_t>(i)] != key) continue;
+            if (haveKeys && m_keys[static_cast<size_t>(i)] != key)
+                continue;
             if (equalsIgnoringAsciiCase(m_entries[static_cast<size_t>(i)].m_word, word)) {
                 index = i;
                 unit = unitOf(i);
@@ -533,30 +607,35 @@ bool CWordList::lookUpIndex(const std::string& word, int& index, int& unit) cons
 
 bool CWordList::lookUp(const std::string& word, CWordStruct& out, int& unit) const {
     int index = 0;
-    if (!lookUpIndex(word, index, unit)) return false;
+    if (!lookUpIndex(word, index, unit))
+        return false;
     out = m_entries[static_cast<size_t>(index)];
     return true;
 }
 
 int CWordList::unitOf(int index) const {
-    if (index < 1) return 0;
+    if (index < 1)
+        return 0;
     long long total = 0;
     for (int u = 1; u <= std::min(m_unitCount, kMaxUnits); ++u) {
         total += m_unitSizes[u];
-        if (total >= index) return u;
+        if (total >= index)
+            return u;
     }
     return 0;
 }
 
 int CWordList::unitStart(int unit) const {
     int start = 1;
-    for (int u = 1; u < unit && u <= kMaxUnits; ++u) start += m_unitSizes[u];
+    for (int u = 1; u < unit && u <= kMaxUnits; ++u)
+        start += m_unitSizes[u];
     return start;
 }
 
 int CWordList::unitEnd(int unit) const {
     int end = 0;
-    for (int u = 1; u <= unit && u <= kMaxUnits; ++u) end += m_unitSizes[u];
+    for (int u = 1; u <= unit && u <= kMaxUnits; ++u)
+        end += m_unitSizes[u];
     return end;
 }
 
@@ -570,13 +649,18 @@ void CWordList::findExampleSentences(const std::string& word, int firstIndex, in
         const std::string& ex = e.m_examples[0];
         // memmem searches the stored sentence in place: no per-entry copies.
         const void* hit = ex.size() >= word.size() ? memmem(ex.data(), ex.size(), word.data(), word.size()) : nullptr;
-        if (!hit) continue;
-        if (word.find(e.m_word) != std::string::npos) continue;
+        if (!hit)
+            continue;
+        if (word.find(e.m_word) != std::string::npos)
+            continue;
         const size_t pos = static_cast<size_t>(static_cast<const char*>(hit) - ex.data());
-        if (pos > 0 && isAsciiLetter(ex[pos - 1])) continue;
+        if (pos > 0 && isAsciiLetter(ex[pos - 1]))
+            continue;
         const size_t after = pos + word.size();
-        if (after < ex.size() && isAsciiLetter(ex[after])) continue;
-        if (sentences.find(ex) != std::string::npos) continue;
+        if (after < ex.size() && isAsciiLetter(ex[after]))
+            continue;
+        if (sentences.find(ex) != std::string::npos)
+            continue;
         sentences += ex;
         sentences += "\r\n";
         ++found;
@@ -590,12 +674,14 @@ void CWordList::findExampleSentences(const std::string& word, int firstIndex, in
 void CWordList::findWordsContaining(const std::string& text, int firstIndex, int limit, int maxHits,
                                     std::string& out) const {
     out.clear();
-    if (text.empty()) return;
+    if (text.empty())
+        return;
     int hits = 0;
     const int last = std::min(limit, m_count);
     for (int i = std::max(1, firstIndex); i <= last && hits < maxHits; ++i) {
         const CWordStruct& e = m_entries[static_cast<size_t>(i)];
-        if (e.m_word.find(text) == std::string::npos || text.find(e.m_word) != std::string::npos) continue;
+        if (e.m_word.find(text) == std::string::npos || text.find(e.m_word) != std::string::npos)
+            continue;
         out += "[W]";
         out += e.m_word;
         out += "  ";
@@ -608,13 +694,16 @@ void CWordList::findWordsContaining(const std::string& text, int firstIndex, int
 void CWordList::findWordsByMeaning(const std::string& text, int firstIndex, int limit, int maxHits,
                                    std::string& out) const {
     out.clear();
-    if (text.empty()) return;
+    if (text.empty())
+        return;
     int hits = 0;
     const int last = std::min(limit, m_count);
     for (int i = std::max(1, firstIndex); i <= last && hits < maxHits; ++i) {
         const CWordStruct& e = m_entries[static_cast<size_t>(i)];
-        if (e.m_meanings[0].find(text) == std::string::npos) continue;
-        if (out.find(e.m_word) != std::string::npos) continue;
+        if (e.m_meanings[0].find(text) == std::string::npos)
+            continue;
+        if (out.find(e.m_word) != std::string::npos)
+            continue;
         out += "[W]";
         out += e.m_word;
         out += "  ";
@@ -636,12 +725,14 @@ bool CWordList::loadHistory(const std::string& gbkPath) {
     m_historyLoaded = true;
 
     std::string bytes;
-    if (!readWholeFile(gbkPath, bytes)) return false;
+    if (!readWholeFile(gbkPath, bytes))
+        return false;
     ByteLineReader in(bytes);
     int32_t value = 0;
     for (int i = 1; i <= m_count && in.readInt32(value); ++i) {
         // Damaged values are brought back into the record's ranges instead of reaching the study rules.
-        if (value < 0) value = 0;
+        if (value < 0)
+            value = 0;
         CWordStruct& e = m_entries[static_cast<size_t>(i)];
         const int tests = value / 100;
         const int right = std::min((value % 100) / 10, tests);
@@ -659,9 +750,11 @@ bool CWordList::loadHistory(const std::string& gbkPath) {
 }
 
 bool CWordList::saveHistory(std::string* error) const {
-    if (m_count <= 0) return true;
+    if (m_count <= 0)
+        return true;
     if (m_historyPath.empty()) {
-        if (error) *error = "no history file name (history not loaded)";
+        if (error)
+            *error = "no history file name (history not loaded)";
         return false;
     }
     std::string bytes;
@@ -678,7 +771,8 @@ bool CWordList::saveHistory(std::string* error) const {
         putInt(static_cast<long long>(e.tests()) * 100 + static_cast<long long>(e.right()) * 10 + e.level());
     }
     if (isRemembering())
-        for (int u = 1; u <= std::min(m_unitCount, kMaxUnits); ++u) putInt(m_unitWeights[u]);
+        for (int u = 1; u <= std::min(m_unitCount, kMaxUnits); ++u)
+            putInt(m_unitWeights[u]);
     return writeFileAtomically(m_historyPath, bytes, error);
 }
 

@@ -16,15 +16,15 @@ namespace vt {
 enum class LibraryError {
     None,
     CannotOpen,
-    MissingHeader,     // file empty / no header line
-    MissingHeaderTag,  // one of [H] [N] [R] [P] [E] absent
-    BadCount,          // entry count missing, not a number, or beyond the file's size
-    BadUnitList,       // unit count/size line missing or not a number, or more than 29 units
-    EmptyName,         // save: library name empty after trimming
-    UnknownFamily,     // save: magic of no save family
-    TooManyUnits,      // save: more than 29 units
-    CannotCreate,      // save: target cannot be written
-    WriteFailed,       // save: a line could not be written
+    MissingHeader,    // file empty / no header line
+    MissingHeaderTag, // one of [H] [N] [R] [P] [E] absent
+    BadCount,         // entry count missing, not a number, or beyond the file's size
+    BadUnitList,      // unit count/size line missing or not a number, or more than 29 units
+    EmptyName,        // save: library name empty after trimming
+    UnknownFamily,    // save: magic of no save family
+    TooManyUnits,     // save: more than 29 units
+    CannotCreate,     // save: target cannot be written
+    WriteFailed,      // save: a line could not be written
 };
 const char* libraryErrorText(LibraryError e); // English, for tools and logs
 
@@ -65,10 +65,8 @@ public:
     // Same as lookUp but also gives the entry index (0 when not found).
     bool lookUpIndex(const std::string& word, int& index, int& unit) const;
     void findExampleSentences(const std::string& word, int firstIndex, int limit, std::string& out) const;
-    void findWordsContaining(const std::string& text, int firstIndex, int limit, int maxHits,
-                             std::string& out) const;
-    void findWordsByMeaning(const std::string& text, int firstIndex, int limit, int maxHits,
-                            std::string& out) const;
+    void findWordsContaining(const std::string& text, int firstIndex, int limit, int maxHits, std::string& out) const;
+    void findWordsByMeaning(const std::string& text, int firstIndex, int limit, int maxHits, std::string& out) const;
 
     // Rebuilds the letter index from the entries (load does this for remembering libraries).
     void buildLetterIndex();
@@ -80,8 +78,8 @@ public:
     bool loadHistory(const std::string& gbkPath);
     bool saveHistory(std::string* error = nullptr) const;
 
-    bool isRemembering() const; // magic of a remembering library (units + letter index)
-    int unitOf(int index) const; // unit holding entry index, 0 when none
+    bool isRemembering() const;    // magic of a remembering library (units + letter index)
+    int unitOf(int index) const;   // unit holding entry index, 0 when none
     int unitStart(int unit) const; // first entry of unit (1-based)
     int unitEnd(int unit) const;   // last entry of unit
 

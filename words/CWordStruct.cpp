@@ -9,10 +9,12 @@ namespace vt {
 bool extractTag(std::string& text, const char* tag, std::string& value) {
     const size_t tagLen = std::strlen(tag);
     const size_t pos = text.find(tag, 0, tagLen);
-    if (pos == std::string::npos) return false;
+    if (pos == std::string::npos)
+        return false;
     const size_t start = pos + tagLen;
     size_t end = text.find('[', start);
-    if (end == std::string::npos) end = text.size();
+    if (end == std::string::npos)
+        end = text.size();
     value.assign(text, start, end - start);
     text.erase(pos, end - pos);
     return true;
@@ -27,12 +29,14 @@ class SegmentedLine {
 public:
     explicit SegmentedLine(std::string_view line) {
         size_t first = line.find('[');
-        if (first == std::string_view::npos) first = line.size();
+        if (first == std::string_view::npos)
+            first = line.size();
         m_prefix = line.substr(0, first);
         size_t pos = first;
         while (pos < line.size()) {
             size_t next = line.find('[', pos + 1);
-            if (next == std::string_view::npos) next = line.size();
+            if (next == std::string_view::npos)
+                next = line.size();
             m_segments.push_back({line.substr(pos, next - pos), false});
             pos = next;
         }
@@ -41,7 +45,8 @@ public:
     // Removes the first remaining segment that starts with the three-character tag; its value goes to out.
     bool take(const char* tag, std::string_view* out) {
         for (Segment& s : m_segments) {
-            if (s.taken || s.text.size() < 3 || s.text[1] != tag[1] || s.text[2] != tag[2]) continue;
+            if (s.taken || s.text.size() < 3 || s.text[1] != tag[1] || s.text[2] != tag[2])
+                continue;
             s.taken = true;
             *out = s.text.substr(3);
             return true;
@@ -51,7 +56,8 @@ public:
 
     bool take(const char* tag, std::string& out) {
         std::string_view v;
-        if (!take(tag, &v)) return false;
+        if (!take(tag, &v))
+            return false;
         out.assign(v.data(), v.size());
         return true;
     }
@@ -59,12 +65,14 @@ public:
     void remaining(std::string& out) const {
         size_t n = m_prefix.size();
         for (const Segment& s : m_segments)
-            if (!s.taken) n += s.text.size();
+            if (!s.taken)
+                n += s.text.size();
         out.clear();
         out.reserve(n);
         out.append(m_prefix.data(), m_prefix.size());
         for (const Segment& s : m_segments)
-            if (!s.taken) out.append(s.text.data(), s.text.size());
+            if (!s.taken)
+                out.append(s.text.data(), s.text.size());
     }
 
 private:
@@ -79,7 +87,9 @@ private:
 
 } // namespace
 
-void parseEntryLine(const std::string& line, CWordStruct& entry) { parseEntryText(line, entry); }
+void parseEntryLine(const std::string& line, CWordStruct& entry) {
+    parseEntryText(line, entry);
+}
 
 void parseEntryText(std::string_view line, CWordStruct& entry) {
     SegmentedLine seg(line);
@@ -89,14 +99,16 @@ void parseEntryText(std::string_view line, CWordStruct& entry) {
     // Exactly one leading "[M]" is stripped: stripping every leading '[', 'M' and ']' would eat the first
     // letters of meanings such as "Mr." or "Monday".
     seg.remaining(entry.m_rawMeaning);
-    if (entry.m_rawMeaning.compare(0, 3, "[M]") == 0) entry.m_rawMeaning.erase(0, 3);
+    if (entry.m_rawMeaning.compare(0, 3, "[M]") == 0)
+        entry.m_rawMeaning.erase(0, 3);
 
     int count = 0;
     std::string_view value;
     // Ten slots; further [M] tags are left in the line and ignored.
     while (count < CWordStruct::kMaxMeanings && seg.take("[M]", &value)) {
         entry.m_meanings[count].assign(value.data(), value.size());
-        if (seg.take("[L]", &value)) entry.m_examples[count].assign(value.data(), value.size());
+        if (seg.take("[L]", &value))
+            entry.m_examples[count].assign(value.data(), value.size());
         ++count;
     }
     entry.m_meaningCount = count;
@@ -111,14 +123,14 @@ void parseEntryText(std::string_view line, CWordStruct& entry) {
 }
 
 std::string writeEntryLine(const CWordStruct& entry) {
-    const int count = entry.m_meaningCount < 0                         ? 0
+    const int count = entry.m_meaningCount < 0                           ? 0
                       : entry.m_meaningCount > CWordStruct::kMaxMeanings ? CWordStruct::kMaxMeanings
                                                                          : entry.m_meaningCount;
     std::string line;
-    size_t n = 30 + entry.m_word.size() + entry.m_phonetic.size() + entry.m_hint.size() +
-               entry.m_collocation.size() + entry.m_inflection.size() + entry.m_usage.size() +
-               entry.m_english.size();
-    for (int i = 0; i < count; ++i) n += 6 + entry.m_meanings[i].size() + entry.m_examples[i].size();
+    size_t n = 30 + entry.m_word.size() + entry.m_phonetic.size() + entry.m_hint.size() + entry.m_collocation.size() +
+               entry.m_inflection.size() + entry.m_usage.size() + entry.m_english.size();
+    for (int i = 0; i < count; ++i)
+        n += 6 + entry.m_meanings[i].size() + entry.m_examples[i].size();
     line.reserve(n);
     line += "[W]";
     line += entry.m_word;
@@ -144,7 +156,8 @@ std::string writeEntryLine(const CWordStruct& entry) {
 }
 
 std::string writeEntryLineKeepingRaw(const CWordStruct& entry) {
-    if (entry.m_rawMeaning.empty()) return writeEntryLine(entry);
+    if (entry.m_rawMeaning.empty())
+        return writeEntryLine(entry);
     std::string line;
     line.reserve(9 + entry.m_word.size() + entry.m_phonetic.size() + entry.m_rawMeaning.size());
     line += "[W]";

@@ -3,7 +3,9 @@
 namespace vt {
 namespace {
 
-bool isLetter(char c) { return c >= 'a' && c <= 'z'; }
+bool isLetter(char c) {
+    return c >= 'a' && c <= 'z';
+}
 
 // Two-byte GBK marks (full-width parentheses, semicolon, comma).
 constexpr char kOpenFull[] = "\xA3\xA8";
@@ -17,9 +19,12 @@ bool at(const std::string& t, size_t i, const char* mark) {
 
 // Length of the separator starting at i (1 or 2 bytes), 0 when there is none.
 size_t separatorLength(const std::string& t, size_t i) {
-    if (i >= t.size()) return 0;
-    if (t[i] == ';' || t[i] == ',') return 1;
-    if (at(t, i, kSemicolonFull) || at(t, i, kCommaFull)) return 2;
+    if (i >= t.size())
+        return 0;
+    if (t[i] == ';' || t[i] == ',')
+        return 1;
+    if (at(t, i, kSemicolonFull) || at(t, i, kCommaFull))
+        return 2;
     return 0;
 }
 
@@ -45,7 +50,8 @@ size_t findSeparator(const std::string& t, size_t from) {
 // True when a run of letters followed by '.' starts at i.
 bool startsPartOfSpeech(const std::string& t, size_t i) {
     size_t j = i;
-    while (j < t.size() && isLetter(t[j])) ++j;
+    while (j < t.size() && isLetter(t[j]))
+        ++j;
     return j > i && j < t.size() && t[j] == '.';
 }
 
@@ -56,8 +62,10 @@ size_t findPartOfSpeech(const std::string& t, size_t from, size_t end) {
         const unsigned char c = static_cast<unsigned char>(t[i]);
         if (isLetter(t[i]) && (i == 0 || !isLetter(t[i - 1]))) {
             size_t j = i;
-            while (j < end && isLetter(t[j])) ++j;
-            if (j < end && t[j] == '.') return i;
+            while (j < end && isLetter(t[j]))
+                ++j;
+            if (j < end && t[j] == '.')
+                return i;
             i = j;
             continue;
         }
@@ -67,9 +75,12 @@ size_t findPartOfSpeech(const std::string& t, size_t from, size_t end) {
 }
 
 void addSense(const std::string& t, size_t from, size_t to, const std::string& pos, Set<SingleMeaning>& list) {
-    while (from < to && (t[from] == ' ' || t[from] == '\t')) ++from;
-    while (to > from && (t[to - 1] == ' ' || t[to - 1] == '\t')) --to;
-    if (to - from >= 2) list.add(SingleMeaning{pos, t.substr(from, to - from)});
+    while (from < to && (t[from] == ' ' || t[from] == '\t'))
+        ++from;
+    while (to > from && (t[to - 1] == ' ' || t[to - 1] == '\t'))
+        --to;
+    if (to - from >= 2)
+        list.add(SingleMeaning{pos, t.substr(from, to - from)});
 }
 
 } // namespace
@@ -90,11 +101,13 @@ bool CWordTrans::splitMeanings(const std::string& text, Set<SingleMeaning>& list
             continue;
         }
         size_t p = i;
-        while (p > 0 && isLetter(text[p - 1])) --p;
+        while (p > 0 && isLetter(text[p - 1]))
+            --p;
         const std::string pos = text.substr(p, i - p + 1);
 
         size_t start = i + 1;
-        while (start < n && (text[start] == '&' || text[start] == '.' || isLetter(text[start]))) ++start;
+        while (start < n && (text[start] == '&' || text[start] == '.' || isLetter(text[start])))
+            ++start;
         size_t end = findSeparator(text, start);
         addSense(text, start, end, pos, list);
 
@@ -102,9 +115,11 @@ bool CWordTrans::splitMeanings(const std::string& text, Set<SingleMeaning>& list
         while (end + 2 <= n) {
             const size_t next = end + separatorLength(text, end);
             size_t peek = next;
-            while (peek < n && text[peek] == ' ') ++peek;
+            while (peek < n && text[peek] == ' ')
+                ++peek;
             // A part of speech after the separator (blanks allowed) ends this group.
-            if (peek >= n || startsPartOfSpeech(text, peek)) break;
+            if (peek >= n || startsPartOfSpeech(text, peek))
+                break;
             const size_t sepEnd = findSeparator(text, next);
             if (sepEnd == n) {
                 // The group's last sense written without a closing separator: it ends at the text's end or
@@ -123,7 +138,8 @@ bool CWordTrans::splitMeanings(const std::string& text, Set<SingleMeaning>& list
 bool CWordTrans::randomMeaning(const std::string& text, std::string& out, CRandom& rng) {
     Set<SingleMeaning> list;
     splitMeanings(text, list);
-    if (list.count() == 0) return false;
+    if (list.count() == 0)
+        return false;
     const int index = CRandom::drawWith(rng.next(), 1, list.count());
     const SingleMeaning& m = list.at(index - 1);
     out = m.partOfSpeech + m.text;

@@ -6,8 +6,10 @@ namespace {
 struct HexTable {
     uint8_t value[256];
     HexTable() {
-        for (int i = 0; i < 256; ++i) value[i] = 0;
-        for (int i = 0; i < 10; ++i) value['0' + i] = static_cast<uint8_t>(i);
+        for (int i = 0; i < 256; ++i)
+            value[i] = 0;
+        for (int i = 0; i < 10; ++i)
+            value['0' + i] = static_cast<uint8_t>(i);
         for (int i = 0; i < 6; ++i) {
             value['A' + i] = static_cast<uint8_t>(10 + i);
             value['a' + i] = static_cast<uint8_t>(10 + i);
@@ -27,7 +29,8 @@ std::string LineScrambler::scrambleWith(std::string_view line, uint32_t word) {
         uint32_t v = 0;
         for (size_t b = 0; b < 4; ++b) {
             const size_t i = g * 4 + b;
-            if (i < line.size()) v |= static_cast<uint32_t>(static_cast<unsigned char>(line[i])) << (8 * b);
+            if (i < line.size())
+                v |= static_cast<uint32_t>(static_cast<unsigned char>(line[i])) << (8 * b);
         }
         v ^= word;
         for (int d = 7; d >= 0; --d) {
@@ -47,7 +50,8 @@ void LineScrambler::unscrambleWith(std::string_view stored, uint32_t word, std::
     size_t length = groups * 4;
     for (size_t g = 0; g < groups; ++g, s += 8) {
         uint32_t v = 0;
-        for (int d = 0; d < 8; ++d) v = (v << 4) | kHex.value[s[d]];
+        for (int d = 0; d < 8; ++d)
+            v = (v << 4) | kHex.value[s[d]];
         v ^= word;
         for (size_t b = 0; b < 4; ++b) {
             const char c = static_cast<char>((v >> (8 * b)) & 0xFF);

@@ -77,7 +77,8 @@ TEST(EntryLine, RawMeaningLosesExactlyOneLeadingTag) {
 
 TEST(EntryLine, MoreThanTenMeaningsKeepsTheFirstTen) {
     std::string line = "[W]many";
-    for (int i = 1; i <= 13; ++i) line += "[M]m" + std::to_string(i) + "[L]e" + std::to_string(i);
+    for (int i = 1; i <= 13; ++i)
+        line += "[M]m" + std::to_string(i) + "[L]e" + std::to_string(i);
     line += "[J]hint";
     CWordStruct e;
     parseEntryLine(line, e);
@@ -140,7 +141,8 @@ TEST(EntryLine, AgreesWithTagByTagReferenceOnRandomLines) {
         std::string v;
         while (n < 10 && extractTag(text, "[M]", v)) {
             e.m_meanings[n] = v;
-            if (extractTag(text, "[L]", v)) e.m_examples[n] = v;
+            if (extractTag(text, "[L]", v))
+                e.m_examples[n] = v;
             ++n;
         }
         e.m_meaningCount = n;
@@ -150,13 +152,14 @@ TEST(EntryLine, AgreesWithTagByTagReferenceOnRandomLines) {
         extractTag(text, "[B]", e.m_usage);
         extractTag(text, "[E]", e.m_english);
     };
-    const char* pieces[] = {"[W]", "[T]", "[M]", "[L]", "[J]", "[D]", "[S]", "[B]", "[E]", "[", "]",
-                            "M",   "x",   " ",   "[X]", "[[",  "W]",  "\xCB\xE3"};
+    const char* pieces[] = {"[W]", "[T]", "[M]", "[L]", "[J]", "[D]", "[S]", "[B]", "[E]",
+                            "[",   "]",   "M",   "x",   " ",   "[X]", "[[",  "W]",  "\xCB\xE3"};
     CRandom rng(7);
     for (int round = 0; round < 3000; ++round) {
         std::string line;
         const int n = rng.next() % 16;
-        for (int i = 0; i < n; ++i) line += pieces[rng.next() % (sizeof pieces / sizeof *pieces)];
+        for (int i = 0; i < n; ++i)
+            line += pieces[rng.next() % (sizeof pieces / sizeof *pieces)];
         CWordStruct fast, slow;
         parseEntryLine(line, fast);
         reference(line, slow);

@@ -13,7 +13,8 @@ namespace {
 std::string ints(std::initializer_list<int32_t> values) {
     std::string s;
     for (int32_t v : values)
-        for (int b = 0; b < 4; ++b) s += static_cast<char>((static_cast<uint32_t>(v) >> (8 * b)) & 0xFF);
+        for (int b = 0; b < 4; ++b)
+            s += static_cast<char>((static_cast<uint32_t>(v) >> (8 * b)) & 0xFF);
     return s;
 }
 
@@ -27,7 +28,8 @@ CWordList library(const char* magic, int entries, int units) {
         lib.append(e);
     }
     lib.m_unitCount = units;
-    for (int u = 1; u <= units; ++u) lib.m_unitSizes[u] = entries / units;
+    for (int u = 1; u <= units; ++u)
+        lib.m_unitSizes[u] = entries / units;
     return lib;
 }
 

@@ -28,11 +28,13 @@ struct IndependentScrambler {
     std::string line(const std::string& text) {
         const uint32_t w = word();
         std::string padded = text;
-        while (padded.size() % 4) padded += '\0';
+        while (padded.size() % 4)
+            padded += '\0';
         std::string out;
         for (size_t i = 0; i < padded.size(); i += 4) {
             uint32_t v = 0;
-            for (int b = 3; b >= 0; --b) v = (v << 8) | static_cast<unsigned char>(padded[i + b]);
+            for (int b = 3; b >= 0; --b)
+                v = (v << 8) | static_cast<unsigned char>(padded[i + b]);
             char hex[9];
             std::snprintf(hex, sizeof hex, "%08X", v ^ w);
             out += hex;
@@ -41,7 +43,8 @@ struct IndependentScrambler {
     }
     static uint32_t fileState(const std::string& header) {
         int64_t sum = 0x1F3D5B79;
-        for (size_t i = 0; i < header.size(); ++i) sum += static_cast<int64_t>(static_cast<signed char>(header[i])) * i;
+        for (size_t i = 0; i < header.size(); ++i)
+            sum += static_cast<int64_t>(static_cast<signed char>(header[i])) * i;
         return static_cast<uint32_t>(sum);
     }
 };
@@ -50,13 +53,15 @@ std::string scrambledFile(uint32_t firstKey, const std::vector<std::string>& lin
     IndependentScrambler s{firstKey, 0x6C1F83B5};
     std::string out = s.line(lines[0]);
     s.state = IndependentScrambler::fileState(lines[0]);
-    for (size_t i = 1; i < lines.size(); ++i) out += s.line(lines[i]);
+    for (size_t i = 1; i < lines.size(); ++i)
+        out += s.line(lines[i]);
     return out;
 }
 
 std::string plainFile(const std::vector<std::string>& lines) {
     std::string out;
-    for (const std::string& l : lines) out += l + "\r\n";
+    for (const std::string& l : lines)
+        out += l + "\r\n";
     return out;
 }
 
@@ -68,7 +73,10 @@ std::string int32le(int32_t v) {
 
 const std::vector<std::string> kReeLines = {
     "[H]VerbaTroveRee[N]" + gbk("通用") + "[R]pub[P]home[E]mail[V]3.1[C]123456789",
-    "4", "2", "1", "3",
+    "4",
+    "2",
+    "1",
+    "3",
     "[W]apple[T]5pl[M]" + gbk("n. 苹果") + "[L]An apple.",
     "[W]bee[M]" + gbk("n. 蜜蜂"),
     "[W]cat[M]" + gbk("n. 猫"),
@@ -213,8 +221,10 @@ TEST(LibraryFile, RandomBytesAndHugeLinesDoNotCrash) {
     CRandom rng(99);
     for (int round = 0; round < 200; ++round) {
         std::string bytes(static_cast<size_t>(rng.next() % 600), '\0');
-        for (char& c : bytes) c = static_cast<char>(rng.next() & 0xFF);
-        if (round % 2) bytes = "[H]VerbaTroveRee[N]n[R]r[P]p[E]e\r\n" + bytes; // reaches the body
+        for (char& c : bytes)
+            c = static_cast<char>(rng.next() & 0xFF);
+        if (round % 2)
+            bytes = "[H]VerbaTroveRee[N]n[R]r[P]p[E]e\r\n" + bytes; // reaches the body
         CWordList lib;
         for (const char* name : {"a.ree", "a.bok", "a.rem", "a.bte"}) {
             lib.loadFromBytes(bytes, name);
@@ -224,22 +234,20 @@ TEST(LibraryFile, RandomBytesAndHugeLinesDoNotCrash) {
     // Lines of several megabytes, plain and scrambled.
     const std::string big(4 << 20, 'a');
     CWordList lib;
-    ASSERT_TRUE(lib.loadFromBytes(plainFile({"[H]VerbaTroveBok[N]" + big + "[R]r[P]p[E]e", "2", "[W]" + big,
-                                             "[W]b[M]" + big}),
-                                  "a.bok"));
+    ASSERT_TRUE(lib.loadFromBytes(
+        plainFile({"[H]VerbaTroveBok[N]" + big + "[R]r[P]p[E]e", "2", "[W]" + big, "[W]b[M]" + big}), "a.bok"));
     EXPECT_EQ(lib.entry(1).m_word.size(), big.size());
     EXPECT_EQ(lib.entry(2).m_meanings[0].size(), big.size());
-    ASSERT_TRUE(lib.loadFromBytes(scrambledFile(CWordList::kKeyBseRee,
-                                                {"[H]VerbaTroveRee[N]n[R]r[P]p[E]e", "1", "1", "1", "[W]" + big}),
-                                  "b.ree"));
+    ASSERT_TRUE(lib.loadFromBytes(
+        scrambledFile(CWordList::kKeyBseRee, {"[H]VerbaTroveRee[N]n[R]r[P]p[E]e", "1", "1", "1", "[W]" + big}),
+        "b.ree"));
     EXPECT_EQ(lib.entry(1).m_word.size(), big.size());
 }
 
 TEST(LibraryFile, LegacyBinaryCountAndUnitList) {
     // Legacy types carry the count (and for remembering libraries the unit list) as 32-bit binary after
     // the header; the remembering ones then repeat the unit list as text.
-    const std::string wordsLib =
-        "[H]VerbaTroveWordsLib[N]n[R]r[P]p[E]e\r\n" + int32le(2) + "[W]one\r\n[W]two\r\n";
+    const std::string wordsLib = "[H]VerbaTroveWordsLib[N]n[R]r[P]p[E]e\r\n" + int32le(2) + "[W]one\r\n[W]two\r\n";
     CWordList lib;
     ASSERT_TRUE(lib.loadFromBytes(wordsLib, "old.bok")) << lib.lastErrorDetail();
     ASSERT_EQ(lib.count(), 2);
@@ -266,9 +274,9 @@ TEST(LibraryFile, LegacyBinaryCountAndUnitList) {
 TEST(LibraryFile, SaveNormalisesMagicAndScramblesAfresh) {
     TempDir dir;
     CWordList lib;
-    ASSERT_TRUE(lib.loadFromBytes(plainFile({"[H]VerbaTroveWordsBok[N]  old  [R]r[P]p[E]e[V]2", "2",
-                                             "[W]a[M]Mr. x[L]ex[X]unknown tag", "[W]b"}),
-                                  "x.bok"));
+    ASSERT_TRUE(lib.loadFromBytes(
+        plainFile({"[H]VerbaTroveWordsBok[N]  old  [R]r[P]p[E]e[V]2", "2", "[W]a[M]Mr. x[L]ex[X]unknown tag", "[W]b"}),
+        "x.bok"));
     lib.m_path = dir.file("x.bok");
     ASSERT_TRUE(lib.save());
     EXPECT_EQ(test::readFile(dir.file("x.bok")),

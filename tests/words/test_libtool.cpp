@@ -21,13 +21,16 @@ struct ToolRun {
 
 ToolRun runTool(const TempDir& dir, const std::string& args) {
     const std::string errFile = dir.file("stderr.txt");
-    const std::string cmd = std::string("cd '") + dir.path() + "' && '" + VT_LIB_TOOL + "' " + args + " 2>'" + errFile + "'";
+    const std::string cmd =
+        std::string("cd '") + dir.path() + "' && '" + VT_LIB_TOOL + "' " + args + " 2>'" + errFile + "'";
     ToolRun r;
     FILE* p = popen(cmd.c_str(), "r");
-    if (!p) return {-1, "", "popen failed"};
+    if (!p)
+        return {-1, "", "popen failed"};
     char buf[4096];
     size_t n;
-    while ((n = fread(buf, 1, sizeof buf, p)) > 0) r.out.append(buf, n);
+    while ((n = fread(buf, 1, sizeof buf, p)) > 0)
+        r.out.append(buf, n);
     const int status = pclose(p);
     r.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     r.err = test::readFile(errFile);
@@ -54,7 +57,8 @@ TEST(LibTool, ImportInfoLookupConvertDumpExport) {
     const std::string random = r.out.substr(r.out.find("random: ") + 8, 9);
     EXPECT_EQ(r.out, "magic: VerbaTroveRee\nname: 通用词库\npublisher: 岚溪词苑\n"
                      "homepage: https://verbatrove.example.org/\nemail: support@verbatrove.example.org\n"
-                     "version: 1.0\nrandom: " + random + "\nentries: 4\nunits: 2 2\n");
+                     "version: 1.0\nrandom: " +
+                         random + "\nentries: 4\nunits: 2 2\n");
 
     // The library itself reads back through the container: two units, two runs, both meanings.
     CWordList lib;
@@ -126,8 +130,8 @@ TEST(LibTool, FailuresGiveOneLineAndExitCode) {
     }
     EXPECT_FALSE(test::readFile(dir.file("o.bok")).size());
 
-    for (const char* args : {"", "info", "frobnicate x", "import t.tsv o.bok", "convert a.bok b.txt",
-                             "export a.bok b.bok --fields Q"}) {
+    for (const char* args :
+         {"", "info", "frobnicate x", "import t.tsv o.bok", "convert a.bok b.txt", "export a.bok b.bok --fields Q"}) {
         r = runTool(dir, args);
         EXPECT_EQ(r.code, 2) << args;
         EXPECT_NE(r.err.find("usage: verbatrove-lib"), std::string::npos) << args;

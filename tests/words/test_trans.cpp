@@ -14,11 +14,13 @@ namespace {
 std::string split(const char* utf8, bool* result = nullptr) {
     Set<SingleMeaning> list;
     const bool r = CWordTrans::splitMeanings(gbk(utf8), list);
-    if (result) *result = r;
+    if (result)
+        *result = r;
     std::string s;
     list.rewind();
     while (const SingleMeaning* m = list.next()) {
-        if (!s.empty()) s += " / ";
+        if (!s.empty())
+            s += " / ";
         s += toUtf8(m->partOfSpeech) + "|" + toUtf8(m->text);
     }
     return s;
@@ -36,15 +38,16 @@ TEST(MeaningSplit, Cases) {
         {"n. (a, b) thing; other;", "n.|(a, b) thing / n.|other"},
         {"n. 算盘；v. 计算；", "n.|算盘 / v.|计算"},
         {"n. 算盘； v. 计算；", "n.|算盘 / v.|计算"},
-        {"v. 放弃；抛弃", "v.|放弃 / v.|抛弃"},                  // last sense without closing separator
+        {"v. 放弃；抛弃", "v.|放弃 / v.|抛弃"},                   // last sense without closing separator
         {"v. 放弃；抛弃 n. 放任", "v.|放弃 / v.|抛弃 / n.|放任"}, // ... ends before the next part of speech
-        {"n. 算盘 v. 计算", "n.|算盘 v. 计算 / v.|计算"},          // first sense runs to the end
-        {"vt.&vi. 移动；", "vt.|移动 / vi.|移动"},    // grouped parts of speech: each gets the sense
-        {"n. a", ""},                                              // one-byte sense dropped
+        {"n. 算盘 v. 计算", "n.|算盘 v. 计算 / v.|计算"},         // first sense runs to the end
+        {"vt.&vi. 移动；", "vt.|移动 / vi.|移动"},                // grouped parts of speech: each gets the sense
+        {"n. a", ""},                                             // one-byte sense dropped
         {"adj. 好的...真的；", "adj.|好的...真的"},
         {". 无词性", ".|无词性"},
     };
-    for (const Case& c : cases) EXPECT_EQ(split(c.text), c.senses) << c.text;
+    for (const Case& c : cases)
+        EXPECT_EQ(split(c.text), c.senses) << c.text;
 
     bool result = true;
     EXPECT_EQ(split("没有句点", &result), "");

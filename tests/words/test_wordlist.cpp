@@ -19,7 +19,8 @@ CWordStruct word(const std::string& w, const std::string& meaning = "", const st
 
 std::string words(const CWordList& lib) {
     std::string s;
-    for (int i = 1; i <= lib.count(); ++i) s += (i > 1 ? "," : "") + lib.entry(i).m_word;
+    for (int i = 1; i <= lib.count(); ++i)
+        s += (i > 1 ? "," : "") + lib.entry(i).m_word;
     return s;
 }
 
@@ -40,7 +41,8 @@ TEST(WordList, EditingRules) {
     EXPECT_FALSE(lib.insert(word("e"), 5)); // N + 1: use append
     EXPECT_FALSE(lib.insert(word("e"), 0));
     // More entries than the spare capacity: the array grows instead of refusing or overrunning.
-    for (int i = 0; i < 50; ++i) ASSERT_TRUE(lib.append(word("z" + std::to_string(i))));
+    for (int i = 0; i < 50; ++i)
+        ASSERT_TRUE(lib.append(word("z" + std::to_string(i))));
     EXPECT_EQ(lib.count(), 54);
     EXPECT_GT(lib.capacity(), 54);
 
@@ -81,7 +83,7 @@ TEST(WordList, LetterIndexRunsAndUnits) {
         bool found;
         int index;
         int unit;
-    } cases[] = {{"apple", true, 1, 1}, {"ZOO", true, 3, 1}, {"going", true, 5, 2}, {"Yes", true, 6, 2},
+    } cases[] = {{"apple", true, 1, 1}, {"ZOO", true, 3, 1},  {"going", true, 5, 2}, {"Yes", true, 6, 2},
                  {"bags", false, 0, 0}, {"1st", false, 0, 0}, {"", false, 0, 0}};
     for (const Case& c : cases) {
         int index = -1, unit = -1;
@@ -126,13 +128,13 @@ TEST(WordList, IndexStopsAtFortyNineRuns) {
 TEST(WordList, ExampleSentenceSearch) {
     CWordList lib;
     lib.reset();
-    lib.append(word("go", "", "We go now."));           // the word itself: skipped
+    lib.append(word("go", "", "We go now."));             // the word itself: skipped
     lib.append(word("going", "", "Going, going, gone.")); // contains "go" only inside words
     lib.append(word("home", "", "They go home."));
-    lib.append(word("house", "", "They go home."));     // same sentence again: listed once
-    lib.append(word("car", "", "Let it go"));            // at the very end
-    lib.append(word("o", "", "go on"));                  // its word "o" lies inside "go": skipped
-    lib.append(word("ego", "", "His ego grew."));        // "go" inside "ego" fails the whole-word test
+    lib.append(word("house", "", "They go home.")); // same sentence again: listed once
+    lib.append(word("car", "", "Let it go"));       // at the very end
+    lib.append(word("o", "", "go on"));             // its word "o" lies inside "go": skipped
+    lib.append(word("ego", "", "His ego grew."));   // "go" inside "ego" fails the whole-word test
     std::string out;
     lib.findExampleSentences("go", 1, 100, out);
     EXPECT_EQ(toUtf8(out), "共找到 2 句\r\nThey go home.\r\nLet it go\r\n");
@@ -143,7 +145,8 @@ TEST(WordList, ExampleSentenceSearch) {
 
     CWordList many;
     many.reset();
-    for (int i = 0; i < 80; ++i) many.append(word("w" + std::to_string(i), "", "I run " + std::to_string(i) + "."));
+    for (int i = 0; i < 80; ++i)
+        many.append(word("w" + std::to_string(i), "", "I run " + std::to_string(i) + "."));
     many.findExampleSentences("run", 1, 1000, out);
     EXPECT_EQ(out.compare(0, 12, gbk("共找到 50 句")), 0);
 }
