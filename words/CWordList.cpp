@@ -78,6 +78,25 @@ uint32_t wordKey(const std::string& w) {
     return h;
 }
 
+// First occurrence of needle in hay, or nullptr. memchr on the first byte, then memcmp: for many short
+// sentences this beats memmem, whose per-call set-up dominates the scan.
+const char* findIn(const std::string& hay, const std::string& needle) {
+    const size_t n = needle.size();
+    if (n == 0 || hay.size() < n)
+        return nullptr;
+    const char* p = hay.data();
+    const char* const last = hay.data() + (hay.size() - n);
+    while (p <= last) {
+        p = static_cast<const char*>(std::memchr(p, needle[0], static_cast<size_t>(last - p) + 1));
+        if (!p)
+            return nullptr;
+        if (std::memcmp(p + 1, needle.data() + 1, n - 1) == 0)
+            return p;
+        ++p;
+    }
+    return nullptr;
+}
+
 bool equalsIgnoringAsciiCase(const std::string& a, const std::string& b) {
     if (a.size() != b.size())
         return false;
@@ -581,7 +600,7 @@ bool CWordList::lookUpIndex(const std::string& word, int& index, int& unit) cons
     const int runs = std::min(m_letterIndex[0][0], kMaxRuns);
     const int column = c - 'a' + 1;
     const uint32_t key = wordKey(word);
-    const bool haveKeys = m_keys.size() == static_cast<size_t>(m_count) + 1;
+    const uint32_t* keys = m_keys.size() == static_cast<size_t>(m_count) + 1 ? m_keys.data() : nullptr;
     for (int r = 1; r <= runs; ++r) {
         const int* row = m_letterIndex[r];
         const int start = std::max(1, row[column]);
@@ -593,8 +612,13 @@ bool CWordList::lookUpIndex(const std::string& word, int& index, int& unit) cons
         // Edits after loading can leave the index pointing past the end; never read beyond entry N.
         end = std::min(end, m_count);
         for (int i = start; i <= end; ++i) {
-            if (haveKeys && m_keys[static_cast<size_t>(i)] != key)
-                continue;
+            if (keys) {
+                // Tight scan over the compact keys; only a matching key costs a look at the record.
+                while (i <= end && keys[i] != key)
+                    ++i;
+                if (i > end)
+                    break;
+            }
             if (equalsIgnoringAsciiCase(m_entries[static_cast<size_t>(i)].m_word, word)) {
                 index = i;
                 unit = unitOf(i);
@@ -647,13 +671,13 @@ void CWordList::findExampleSentences(const std::string& word, int firstIndex, in
     for (int i = std::max(1, firstIndex); !word.empty() && i <= last && found < 50; ++i) {
         const CWordStruct& e = m_entries[static_cast<size_t>(i)];
         const std::string& ex = e.m_examples[0];
-        // memmem searches the stored sentence in place: no per-entry copies.
-        const void* hit = ex.size() >= word.size() ? memmem(ex.data(), ex.size(), word.data(), word.size()) : nullptr;
+        // The stored sentence is searched in place: no per-entry copies.
+        const char* hit = findIn(ex, word);
         if (!hit)
             continue;
         if (word.find(e.m_word) != std::string::npos)
             continue;
-        const size_t pos = static_cast<size_t>(static_cast<const char*>(hit) - ex.data());
+        const size_t pos = static_cast<size_t>(hit - ex.data());
         if (pos > 0 && isAsciiLetter(ex[pos - 1]))
             continue;
         const size_t after = pos + word.size();
