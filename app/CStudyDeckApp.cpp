@@ -1,0 +1,20 @@
+#include "app/CStudyDeckApp.h"
+
+#include "app/CStudyDeckDlg.h"
+#include "app/DisplayStyle.h"
+
+CStudyDeckApp::CStudyDeckApp(int& argc, char** argv) : QApplication(argc, argv) {
+    setApplicationName(QStringLiteral("verbatrove"));
+    setOrganizationName(QStringLiteral("verbatrove"));
+    setApplicationDisplayName(QStringLiteral("岚溪词苑"));
+    DisplayStyle::installFontSubstitutions();
+    // Closing a dialog must not end the program while the main window is hidden by a leisure display.
+    setQuitOnLastWindowClosed(false);
+}
+
+int CStudyDeckApp::InitInstance() {
+    CStudyDeckDlg dlg;
+    QObject::connect(&dlg, &CStudyDeckDlg::closed, this, &QApplication::quit);
+    dlg.start();
+    return exec();
+}
