@@ -8,6 +8,10 @@ CStudyDeckApp::CStudyDeckApp(int& argc, char** argv) : QApplication(argc, argv) 
     setOrganizationName(QStringLiteral("verbatrove"));
     setApplicationDisplayName(QStringLiteral("岚溪词苑"));
     DisplayStyle::installFontSubstitutions();
+    // Dialogs and message boxes use the same face as the study screens.
+    QFont ui(QStringLiteral("微软雅黑"));
+    ui.setPixelSize(13);
+    setFont(ui);
     // Closing a dialog must not end the program while the main window is hidden by a leisure display.
     setQuitOnLastWindowClosed(false);
 }
