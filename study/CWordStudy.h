@@ -83,7 +83,9 @@ public:
     ModeOptions& options() { return m_options; }
     const ModeOptions& options() const { return m_options; }
     CWordList& book() { return m_book; }
+    const CWordList& book() const { return m_book; }
     CWordList& generalLibrary() { return m_general; }
+    const CWordList& generalLibrary() const { return m_general; }
     CWordList& commonLibrary() { return m_common; }
     CWordList& newWordsBook() { return m_newWords; }
     CRandom& random() { return m_rng; }
