@@ -32,6 +32,9 @@ void page(QListWidget* list, int direction) {
 BookChoicePanel::BookChoicePanel(QWidget* parent)
     : QObject(parent), m_left(makeList(parent, "leftList")), m_right(makeList(parent, "rightList")) {
     m_right->setSelectionMode(QAbstractItemView::NoSelection);
+    // Long meanings end in "…" rather than needing a sideways scroll.
+    m_right->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_right->setTextElideMode(Qt::ElideRight);
     connect(m_left, &QListWidget::currentRowChanged, this, [this] { showPreview(); });
 }
 

@@ -276,7 +276,7 @@ void CStudyDeckDlg::startAudio() {
     m_audio->OpenOutput(8, 11000, &msg);
     m_voice = std::make_unique<vt::CTtsVoice>(*m_audio);
     if (!msg.empty() && !m_exitAfterFirstPaint) {
-        const QString text = QString::fromStdString(msg);
+        const QString text = QStringLiteral("没有可用的声音设备，单词不会读出（%1）").arg(QString::fromStdString(msg));
         QTimer::singleShot(0, this, [this, text] { showNote(text); });
     }
 }
@@ -615,7 +615,7 @@ void CStudyDeckDlg::pronounceCurrent(bool withSentence) {
     std::string msg;
     vt::PronounceWord(*m_audio, *m_voice, m_study->baseFolder(), word, &msg);
     if (!msg.empty())
-        showNote(QString::fromStdString(msg));
+        showNote(QStringLiteral("没有可用的声音设备（%1）").arg(QString::fromStdString(msg)));
     if (withSentence && m_study->options().duju && !example.empty()) {
         QTimer::singleShot(1000, this, [this, example] {
             if (m_voice)
@@ -638,7 +638,7 @@ void CStudyDeckDlg::playTypedWord() {
     std::string msg;
     vt::PronounceWord(*m_audio, *m_voice, m_study->baseFolder(), word, &msg);
     if (!msg.empty())
-        showNote(QString::fromStdString(msg));
+        showNote(QStringLiteral("没有可用的声音设备（%1）").arg(QString::fromStdString(msg)));
 }
 
 void CStudyDeckDlg::enlighten() {
@@ -851,7 +851,7 @@ const QImage& CStudyDeckDlg::renderFrame() {
         if (m_study->hasWord())
             words.paint(p, m_mode, q, DisplayFlags{o.danci, o.daxie, o.yinbiao});
         StudyPanelPainter panel(m_style);
-        panel.setAssociationAt(QPoint(646, 366)); // the usual place lies under "Forward" in this skin
+        panel.setAssociationAt(QPoint(22, 418)); // the usual place lies under "Forward" in this skin
         panel.paint(p, m_panel);
         drawStatusLines(p, q);
         WordDetailPainter::paintProgressBar(p, m_study->timerProgress());
