@@ -7,6 +7,7 @@
 #include "app/CSplashWnd.h"
 #include "app/FirstStart.h"
 #include "app/GbkText.h"
+#include "app/SpeechLibraryBuilder.h"
 #include "app/StudyCommands.h"
 #include "app/StudyPanelPainter.h"
 #include "app/WordDetailPainter.h"
@@ -20,11 +21,6 @@
 #include "skin/SkinFiles.h"
 #include "study/CWordStudy.h"
 #include "study/Enlighten.h"
-
-#if __has_include("app/SpeechLibraryBuilder.h")
-#include "app/SpeechLibraryBuilder.h"
-#define VT_HAVE_SPEECH_BUILDER 1
-#endif
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -210,10 +206,8 @@ void CStudyDeckDlg::start() {
         m_voice->ApplyStartupPreference();
     m_timer.start();
     activateWindow();
-#ifdef VT_HAVE_SPEECH_BUILDER
     if (!m_exitAfterFirstPaint && speechFolderEmpty(m_baseFolder))
         QTimer::singleShot(0, this, &CStudyDeckDlg::offerSpeechLibrary);
-#endif
 }
 
 void CStudyDeckDlg::firstStart() {
@@ -287,7 +281,6 @@ void CStudyDeckDlg::offerSpeechLibrary() {
 }
 
 void CStudyDeckDlg::startSpeechBuild() {
-#ifdef VT_HAVE_SPEECH_BUILDER
     if (m_speechBuilder)
         return;
     m_speechBuilder = new SpeechLibraryBuilder(this);
@@ -311,7 +304,6 @@ void CStudyDeckDlg::startSpeechBuild() {
     m_speechStatus->setText(QStringLiteral("正在准备单词语音…"));
     m_speechStatus->show();
     m_speechBuilder->start(libraries, m_baseFolder);
-#endif
 }
 
 // ---- skins, modes, widgets ----
