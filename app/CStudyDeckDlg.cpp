@@ -112,7 +112,6 @@ CStudyDeckDlg::CStudyDeckDlg(std::unique_ptr<vt::PcmOutput> output, QWidget* par
     m_speechStatus = new QLabel(this);
     m_speechStatus->setObjectName(QStringLiteral("speechStatus"));
     m_speechStatus->setStyleSheet(QStringLiteral("QLabel { color: white; font-size: 12px; }"));
-    m_speechStatus->setGeometry(360, 40, 360, 20);
     m_speechStatus->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_speechStatus->hide();
 
@@ -287,7 +286,7 @@ void CStudyDeckDlg::startSpeechBuild() {
     connect(m_speechBuilder, &SpeechLibraryBuilder::progress, this, [this](int done, int total) {
         const QString text = QStringLiteral("正在生成单词语音 %1 / %2").arg(done).arg(total);
         m_speechStatus->setText(text);
-        m_speechStatus->show();
+        layoutWidgets();
         if (m_tray)
             m_tray->SetTooltipText(kTitle + QStringLiteral(" - ") + text);
     });
@@ -302,7 +301,7 @@ void CStudyDeckDlg::startSpeechBuild() {
     const QStringList libraries = {m_baseFolder + QStringLiteral("data/vtgeneral.ree"),
                                    QString::fromStdString(vt::fsName(m_study->bookPath()))};
     m_speechStatus->setText(QStringLiteral("正在准备单词语音…"));
-    m_speechStatus->show();
+    layoutWidgets();
     m_speechBuilder->start(libraries, m_baseFolder);
 }
 
@@ -339,6 +338,11 @@ void CStudyDeckDlg::layoutWidgets() {
         m_books->show(m_skin.layoutRect("leftList"), m_skin.layoutRect("rightList"));
     else
         m_books->hide();
+    // Speech progress goes into the title bar where it is free; the study screens keep their status lines
+    // there, so the tray tooltip carries it meanwhile.
+    const bool building = m_speechBuilder && !m_speechStatus->text().isEmpty();
+    m_speechStatus->setGeometry(m_mode == vt::ModeMain ? QRect(150, 18, 336, 20) : QRect(340, 18, 376, 20));
+    m_speechStatus->setVisible(building && !StudyCommands::isStudyMode(m_mode));
 }
 
 void CStudyDeckDlg::setMode(int mode) {
