@@ -851,8 +851,11 @@ const QImage& CStudyDeckDlg::renderFrame() {
         panel.paint(p, m_panel);
         drawStatusLines(p, q);
         WordDetailPainter::paintProgressBar(p, m_study->timerProgress());
-    } else if (m_mode == vt::ModeMain && !m_helpText.isEmpty()) {
-        words.paintHelpText(p, m_helpText);
+    } else if (m_mode == vt::ModeMain) {
+        // Until the pointer rests on a button the panel introduces the program instead of standing empty.
+        const QString text = m_helpText.isEmpty() ? m_help.forButton("Introduction") : m_helpText;
+        if (!text.isEmpty())
+            words.paintHelpText(p, text);
     } else if (m_mode == 7 || m_mode == 9) {
         p.setFont(m_style.font(3));
         p.setPen(QColor(30, 58, 92));

@@ -168,11 +168,16 @@ void StudyPanelPainter::paint(QPainter& p, const PanelFigures& f) const {
     p.save();
     p.setBackgroundMode(Qt::TransparentMode);
     p.setRenderHint(QPainter::Antialiasing, false);
-    const QFont& font = m_style.font(6);
+    // The gauges keep their positions, but the CJK face's tall line box would run the labels into the boxes
+    // 17 pixels below them at the panel font's size: labels and values use smaller faces of the same family.
+    QFont labelFont = m_style.font(6);
+    labelFont.setPixelSize(13);
+    QFont valueFont = m_style.font(6);
+    valueFont.setPixelSize(12);
     static const char* const kGauges[] = {"词汇量：", "难度级：", "记忆度：", "正确率："};
     for (int g = 0; g < 4; ++g) {
         const int y = 464 + 25 * g;
-        drawAt(p, 22, y, QString::fromUtf8(kGauges[g]), font, kPanelText);
+        drawAt(p, 22, y, QString::fromUtf8(kGauges[g]), labelFont, kPanelText);
         const int boxTop = y + 17;
         p.setPen(kPanelText);
         p.setBrush(Qt::NoBrush);
@@ -180,7 +185,7 @@ void StudyPanelPainter::paint(QPainter& p, const PanelFigures& f) const {
         const int len = gaugeLength(g, f);
         if (len > 0)
             p.fillRect(23, boxTop + 1, len, 5, kGaugeBar);
-        drawAt(p, 70, boxTop - 6, gaugeText(g, f), font, kPanelText);
+        drawAt(p, 72, boxTop - 3, gaugeText(g, f), valueFont, kPanelText);
     }
 
     // Mini chart of the ten state values.
