@@ -276,7 +276,12 @@ void WordDetailPainter::paintChoice(QPainter& p, int mode, const vt::QuestionRec
             textRect.setRight(r.right() - w - 2);
         }
     }
-    drawLine(p, textRect, fromGbk(q.choices[index]), font, Qt::black);
+    // A long choice (the give-up entry, a meaning with several senses) is drawn smaller before it is cut.
+    const QString text = fromGbk(q.choices[index]);
+    QFont fitted = font;
+    while (fitted.pixelSize() > 14 && QFontMetrics(fitted).horizontalAdvance(text) > textRect.width())
+        fitted.setPixelSize(fitted.pixelSize() - 1);
+    drawLine(p, textRect, text, fitted, Qt::black);
     p.restore();
 }
 
