@@ -191,6 +191,7 @@ void CWordList::clearEntries() {
     m_entries.shrink_to_fit();
     m_keys.clear();
     m_count = 0;
+    m_declaredCount = 0;
     m_loaded = false;
     m_unitCount = 0;
     std::memset(m_unitSizes, 0, sizeof m_unitSizes);
@@ -316,8 +317,9 @@ bool CWordList::parse(std::string_view bytes, const std::string& nameForType, bo
     if (declared < 0)
         return fail(LibraryError::BadCount, "entry count is negative (" + std::to_string(declared) + ")");
 
+    m_declaredCount = static_cast<int>(declared);
     if (headerOnly) {
-        m_count = static_cast<int>(declared);
+        m_count = m_declaredCount;
         return true;
     }
 
@@ -649,18 +651,19 @@ int CWordList::unitOf(int index) const {
     return 0;
 }
 
+// Unit sizes come from the file and may be huge; the sums are taken wide and capped so they never overflow.
 int CWordList::unitStart(int unit) const {
-    int start = 1;
+    long long start = 1;
     for (int u = 1; u < unit && u <= kMaxUnits; ++u)
         start += m_unitSizes[u];
-    return start;
+    return static_cast<int>(std::min<long long>(start, INT32_MAX));
 }
 
 int CWordList::unitEnd(int unit) const {
-    int end = 0;
+    long long end = 0;
     for (int u = 1; u <= unit && u <= kMaxUnits; ++u)
         end += m_unitSizes[u];
-    return end;
+    return static_cast<int>(std::min<long long>(end, INT32_MAX));
 }
 
 void CWordList::findExampleSentences(const std::string& word, int firstIndex, int limit, std::string& out) const {

@@ -103,6 +103,8 @@ public:
     int m_unitCount = 0;
 
     int count() const { return m_count; }
+    // Entry count the file declared; above count() when the file ended early (a short file still loads).
+    int declaredCount() const { return m_declaredCount; }
     // Writable for the memory counters; change a word through replace() so look-up keeps finding it.
     CWordStruct& entry(int i) { return m_entries[static_cast<size_t>(i)]; }
     const CWordStruct& entry(int i) const { return m_entries[static_cast<size_t>(i)]; }
@@ -117,6 +119,7 @@ private:
     std::vector<CWordStruct> m_entries; // slot 0 never used
     std::vector<uint32_t> m_keys;       // look-up key of each entry's word, kept by the editing calls
     int m_count = 0;
+    int m_declaredCount = 0;
     uint32_t m_defaultState = kDefaultKeyState;
     uint32_t m_defaultMask = kKeyMask;
     LibraryError m_lastError = LibraryError::None;

@@ -171,6 +171,7 @@ TEST(LibraryFile, ShortFileLoadsWhatItHolds) {
     ASSERT_TRUE(lib.load(test::fixture("words_short.bok")));
     EXPECT_EQ(lib.count(), 7);
     EXPECT_EQ(lib.entry(7).m_word, "w7");
+    EXPECT_EQ(lib.declaredCount(), 10);
     // A count far beyond the bytes of a tiny file is capped instead of reserving room for it.
     for (const char* count : {"2000000000", "99999999"}) {
         ASSERT_TRUE(lib.loadFromBytes(plainFile({"[H]VerbaTroveBok[N]n[R]r[P]p[E]e", count, "[W]only"}), "x.bok"));

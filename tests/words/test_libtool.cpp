@@ -107,6 +107,12 @@ TEST(LibTool, FailuresGiveOneLineAndExitCode) {
     ToolRun r = runTool(dir, "info bad.bok");
     EXPECT_EQ(r.code, 1);
     EXPECT_EQ(r.err, "verbatrove-lib: bad.bok: entry count is not a number (line 2)\n");
+    // A short file loads what it holds, and the tool says what is missing.
+    test::writeFile(dir.file("short.bok"), "[H]VerbaTroveBok[N]n[R]r[P]p[E]e\r\n3\r\n[W]a\r\n[W]b\r\n");
+    r = runTool(dir, "info short.bok");
+    EXPECT_EQ(r.code, 0);
+    EXPECT_NE(r.out.find("entries: 2\n"), std::string::npos) << r.out;
+    EXPECT_EQ(r.err, "verbatrove-lib: short.bok: short file: 3 entries declared, 2 read\n");
 
     struct Case {
         const char* table;

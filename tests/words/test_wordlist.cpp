@@ -100,6 +100,11 @@ TEST(WordList, LetterIndexRunsAndUnits) {
     EXPECT_EQ(lib.unitOf(7), 0);
     EXPECT_EQ(lib.unitStart(2), 4);
     EXPECT_EQ(lib.unitEnd(2), 6);
+    // Unit sizes read from a damaged file may be huge: the bounds stay positive instead of wrapping.
+    CWordList damaged = lib;
+    damaged.m_unitSizes[1] = damaged.m_unitSizes[2] = INT32_MAX;
+    EXPECT_EQ(damaged.unitStart(3), INT32_MAX);
+    EXPECT_EQ(damaged.unitEnd(2), INT32_MAX);
 
     // Deleting after the index was built never sends the look-up past the last entry.
     ASSERT_TRUE(lib.remove(6));
