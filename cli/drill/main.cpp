@@ -32,10 +32,17 @@ void reportNext(NextResult r) {
         say(toUtf8(fallbackMessage(r)) + "\n");
 }
 
-int finish(CWordStudy& study) {
+int finish(CWordStudy& study, const CIniProfile& profile) {
     StudyReport saved = study.saveOptions();
-    for (const FileProblem& p : saved.problems)
+    for (FileProblem p : saved.problems) {
+        // The engine knows the profile only as an interface; the drill names the file and why it failed.
+        if (p.file == StudyFile::Profile) {
+            p.path = profile.path();
+            if (!profile.lastError().empty())
+                p.detail = profile.lastError();
+        }
         say(DrillPrinter::problem(p) + "\n");
+    }
     std::fflush(stdout);
     return saved.ok() ? 0 : 1;
 }
@@ -102,7 +109,7 @@ int main(int argc, char** argv) {
         AdvanceResult result;
         bool advanced = false;
         if (line == "q")
-            return finish(study);
+            return finish(study, profile);
         if (line.empty()) {
             result = study.advance();
             advanced = true;
@@ -135,5 +142,5 @@ int main(int argc, char** argv) {
         say(DrillPrinter::question(study));
         std::fflush(stdout);
     }
-    return finish(study);
+    return finish(study, profile);
 }

@@ -54,6 +54,13 @@ TEST(Drill, FillBlanksSessionLeavesHistoryBytes) {
     EXPECT_NE(out.find("缺少或无法读取书本"), std::string::npos) << out;
     EXPECT_NE(out.find("指定书本的单词个数为0"), std::string::npos) << out;
     EXPECT_EQ(test::readFile(b.file("his/kelpt.his")).size(), 12u);
+
+    // A profile that cannot be written is named in one line and the exit status says so.
+    const std::string blocked = b.file("blocked.ini");
+    ASSERT_TRUE(makeDirs(blocked));
+    out = run(b, blocked, "--mode choice --seed 1", "q\n", &status);
+    EXPECT_NE(status, 0) << out;
+    EXPECT_NE(out.find("配置文件无法保存: " + blocked), std::string::npos) << out;
 }
 
 TEST(Drill, ChooseWordOffersGiveUpAtLevelZero) {
