@@ -275,6 +275,11 @@ void CStudyDeckDlg::startAudio() {
 }
 
 void CStudyDeckDlg::offerSpeechLibrary() {
+    // An offer shown while a start-up message box is up would sit over it and could not be clicked.
+    if (m_modalDepth > 0 || QApplication::activeModalWidget()) {
+        QTimer::singleShot(300, this, &CStudyDeckDlg::offerSpeechLibrary);
+        return;
+    }
     if (m_hooks.offerSpeechBuild)
         m_hooks.offerSpeechBuild([this] { startSpeechBuild(); });
 }
@@ -310,7 +315,8 @@ void CStudyDeckDlg::startSpeechBuild() {
 void CStudyDeckDlg::loadSkin() {
     const QString ini = m_programFolder + QStringLiteral("skin/") + QString::fromLatin1(vt::kDefaultSkinSet) + '/' +
                         QString::fromUtf8(vt::kSkinFiles[m_mode]);
-    m_skin.load(ini);
+    const bool iniRead = m_skin.load(ini);
+    reportDamagedSkin(iniRead, QString::fromUtf8(vt::kSkinFiles[m_mode]));
     const QSize size = m_skin.viewSize();
     if (this->size() != size)
         setFixedSize(size);
@@ -320,6 +326,33 @@ void CStudyDeckDlg::loadSkin() {
     m_enlightened.reset();
     layoutWidgets();
     refresh();
+}
+
+// A skin with missing files leaves buttons (even "Back") invisible: say once per screen what is missing, so the
+// learner knows the installation is damaged rather than the program stuck.
+void CStudyDeckDlg::reportDamagedSkin(bool iniRead, const QString& iniName) {
+    const unsigned bit = 1u << m_mode;
+    if (m_skinReported & bit)
+        return;
+    QStringList missing;
+    if (!iniRead) {
+        missing << iniName;
+    } else {
+        const vt::SkinElement* view = &m_skin.view();
+        for (int i = -1; i < m_skin.buttonCount(); ++i) {
+            const vt::SkinElement& e = i < 0 ? *view : m_skin.button(i);
+            if (!e.imageName().empty() && !e.hasImage() && !missing.contains(fromGbk(e.imageName())))
+                missing << fromGbk(e.imageName());
+        }
+    }
+    if (missing.isEmpty())
+        return;
+    m_skinReported |= bit;
+    QString text = QStringLiteral("界面文件不完整，这一屏有些部分无法显示（缺少 %1）。请重新安装程序。")
+                       .arg(missing.join(QStringLiteral("、")));
+    if (m_mode != vt::ModeMain)
+        text += QStringLiteral("\n在窗口上点右键可以返回主界面。");
+    QTimer::singleShot(0, this, [this, text] { showMessage(text); });
 }
 
 void CStudyDeckDlg::layoutWidgets() {
@@ -795,6 +828,9 @@ void CStudyDeckDlg::showAbout() {
 
 void CStudyDeckDlg::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
+    // Works without the skin's "Back" button, e.g. when its image is missing.
+    if (m_mode != vt::ModeMain)
+        menu.addAction(QStringLiteral("返回主界面"), this, [this] { dispatch("Back"); });
     menu.addAction(QStringLiteral("最小化"), this, [this] { dispatch("Minimize"); });
     menu.addSeparator();
     menu.addAction(QStringLiteral("关于 岚溪词苑(&A)..."), this, &CStudyDeckDlg::showAbout);

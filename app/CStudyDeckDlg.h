@@ -104,6 +104,7 @@ private:
     void startSpeechBuild();
 
     void loadSkin();
+    void reportDamagedSkin(bool iniRead, const QString& iniName);
     void setMode(int mode);
     void enterMode();
     void goBack();
@@ -166,6 +167,8 @@ private:
     bool m_skipPronounce = false;
     int m_modalDepth = 0;
     vt::NextResult m_lastFallback = vt::NextResult::Shown;
+    // Screens whose damaged skin has been reported this run (one bit per mode).
+    unsigned m_skinReported = 0;
 
     bool m_dragging = false;
     QPoint m_dragOffset;

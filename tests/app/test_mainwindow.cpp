@@ -8,6 +8,7 @@
 #include "study/CWordStudy.h"
 #include "tests/support/TempDir.h"
 
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -31,7 +32,7 @@ struct Run {
     bool speechOffered = false;
     std::unique_ptr<CStudyDeckDlg> dlg;
 
-    explicit Run(const QByteArray& profileText = {}) {
+    explicit Run(const QByteArray& profileText = {}, const QString& dataFolder = VT_BUILD_SHARE) {
         base = QString::fromStdString(tmp.path()) + "learner/base/";
         profile = QString::fromStdString(tmp.path()) + "profile.ini";
         if (!profileText.isEmpty()) {
@@ -41,7 +42,7 @@ struct Run {
         }
         qputenv("VERBATROVE_BASE", base.toUtf8());
         qputenv("VERBATROVE_PROFILE", profile.toUtf8());
-        qputenv("VERBATROVE_DATA", VT_BUILD_SHARE);
+        qputenv("VERBATROVE_DATA", dataFolder.toUtf8());
         dlg = std::make_unique<CStudyDeckDlg>(std::make_unique<vt::RecordingPcmOutput>());
         auto& h = dlg->hooks();
         h.message = [this](const QString& text) { messages << text; };
@@ -108,10 +109,44 @@ private slots:
 
     void profileNamingMissingBookFallsBackToDefault() {
         Run run("[Study]\nusername=kelp\n[kelp]\nbookclass=nowhere\nfilebookname=gone.bte\n");
-        QCoreApplication::processEvents();
+        {
+            // While a message box is up the speech offer waits: shown over it, it could not be clicked.
+            QDialog box;
+            box.setModal(true);
+            box.show();
+            QCoreApplication::processEvents();
+            QVERIFY(!run.speechOffered);
+        }
         QVERIFY(run.study().book().count() > 0);
         QCOMPARE(run.messages.size(), 1);
         QVERIFY(run.messages[0].contains("gone.bte"));
+        QTRY_VERIFY(run.speechOffered);
+    }
+
+    void damagedSkinIsReportedOncePerScreen() {
+        // A program folder whose skin lacks two images (and which has no help texts).
+        vt::test::TempDir tmp;
+        const QString data = QString::fromStdString(tmp.path());
+        QVERIFY(QDir().mkpath(data + "skin/default"));
+        QVERIFY(QFile::link(QStringLiteral(VT_BUILD_SHARE "/data"), data + "data"));
+        const QDir skin(QStringLiteral(VT_BUILD_SHARE "/skin/default"));
+        for (const QString& f : skin.entryList(QDir::Files))
+            if (f != "main_view.png" && f != "common_back.png")
+                QVERIFY(QFile::copy(skin.filePath(f), data + "skin/default/" + f));
+        Run run({}, data);
+        QCoreApplication::processEvents();
+        QCOMPARE(run.messages.size(), 1);
+        QVERIFY(run.messages[0].contains("main_view.png"));
+        run.click("Carefree Memory");
+        QCoreApplication::processEvents();
+        QCOMPARE(run.w().mode(), 1);
+        QVERIFY(run.study().hasWord());
+        QCOMPARE(run.messages.size(), 2);
+        QVERIFY(run.messages[1].contains("common_back.png"));
+        run.w().dispatch("Back"); // what the context menu's item does without the button
+        run.click("Carefree Memory");
+        QCoreApplication::processEvents();
+        QCOMPARE(run.messages.size(), 2);
     }
 
     void enterEachStudyModeByItsButton_data() {
