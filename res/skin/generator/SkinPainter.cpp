@@ -87,14 +87,23 @@ void centredText(QPainter& p, const QRectF& r, const QString& text, const QFont&
 
 } // namespace
 
-std::vector<QImage> SkinPainter::push(QSize size, const QString& label, Style style) {
+std::vector<QImage> SkinPainter::drawFrames(QSize size, int count, const std::function<void(QPainter&, int)>& draw) {
     std::vector<QImage> frames;
-    const QRectF r(0, 0, size.width(), size.height());
-    const qreal radius = style == Style::Close ? size.height() / 2.0 : qMin<qreal>(8, size.height() / 2.0);
-    for (int state = 0; state < 3; ++state) {
+    for (int index = 0; index < count; ++index) {
         QImage img = canvas(size);
         QPainter p(&img);
         p.setRenderHint(QPainter::Antialiasing);
+        draw(p, index);
+        p.end();
+        frames.push_back(img);
+    }
+    return frames;
+}
+
+std::vector<QImage> SkinPainter::push(QSize size, const QString& label, Style style) {
+    const QRectF r(0, 0, size.width(), size.height());
+    const qreal radius = style == Style::Close ? size.height() / 2.0 : qMin<qreal>(8, size.height() / 2.0);
+    return drawFrames(size, 3, [&](QPainter& p, int state) {
         p.setRenderHint(QPainter::TextAntialiasing);
         QColor fill, border, text;
         switch (style) {
@@ -128,19 +137,12 @@ std::vector<QImage> SkinPainter::push(QSize size, const QString& label, Style st
         roundedBox(p, body, radius, fill, border);
         const int px = qBound(12, size.height() / 2, 16);
         centredText(p, body, label, font(px, style == Style::Primary), text);
-        p.end();
-        frames.push_back(img);
-    }
-    return frames;
+    });
 }
 
 std::vector<QImage> SkinPainter::tile(QSize size, const QString& badge, const QColor& color, const QString& label,
                                       const QString& description) {
-    std::vector<QImage> frames;
-    for (int state = 0; state < 3; ++state) {
-        QImage img = canvas(size);
-        QPainter p(&img);
-        p.setRenderHint(QPainter::Antialiasing);
+    return drawFrames(size, 3, [&](QPainter& p, int state) {
         const QRectF r(0, 0, size.width(), size.height());
         const QColor fill = state == 0   ? colors::card
                             : state == 1 ? QColor(0xF1, 0xF7, 0xFF)
@@ -167,36 +169,22 @@ std::vector<QImage> SkinPainter::tile(QSize size, const QString& badge, const QC
         } else {
             centredText(p, QRectF(0, circle.bottom() + 8, size.width(), 30), label, font(18, true), colors::ink);
         }
-        p.end();
-        frames.push_back(img);
-    }
-    return frames;
+    });
 }
 
 std::vector<QImage> SkinPainter::chip(QSize size, const QString& label) {
-    std::vector<QImage> frames;
-    for (int selected = 0; selected < 2; ++selected) {
-        QImage img = canvas(size);
-        QPainter p(&img);
-        p.setRenderHint(QPainter::Antialiasing);
+    return drawFrames(size, 2, [&](QPainter& p, int selected) {
         const QRectF r(0, 0, size.width(), size.height());
         if (selected)
             roundedBox(p, r, size.height() / 2.0, colors::accent, colors::accentDown);
         else
             roundedBox(p, r, size.height() / 2.0, colors::card, colors::cardBorder);
         centredText(p, r, label, font(14, selected != 0), selected ? QColor(Qt::white) : colors::ink);
-        p.end();
-        frames.push_back(img);
-    }
-    return frames;
+    });
 }
 
 std::vector<QImage> SkinPainter::option(QSize size) {
-    std::vector<QImage> frames;
-    for (int checked = 0; checked < 2; ++checked) {
-        QImage img = canvas(size);
-        QPainter p(&img);
-        p.setRenderHint(QPainter::Antialiasing);
+    return drawFrames(size, 2, [&](QPainter& p, int checked) {
         const QRectF r(0, 0, size.width(), size.height());
         const qreal h = size.height();
         const QRectF box(size.width() - h + 3, 4, h - 8, h - 8);
@@ -212,18 +200,11 @@ std::vector<QImage> SkinPainter::option(QSize size) {
             roundedBox(p, r, h / 2, colors::card, colors::cardBorder);
             roundedBox(p, box, 3, colors::card, QColor(0x9D, 0xB2, 0xC8), 1.4);
         }
-        p.end();
-        frames.push_back(img);
-    }
-    return frames;
+    });
 }
 
 std::vector<QImage> SkinPainter::level(QSize size, const QString& label, const QColor& color) {
-    std::vector<QImage> frames;
-    for (int selected = 0; selected < 2; ++selected) {
-        QImage img = canvas(size);
-        QPainter p(&img);
-        p.setRenderHint(QPainter::Antialiasing);
+    return drawFrames(size, 2, [&](QPainter& p, int selected) {
         const QRectF r(0, 0, size.width(), size.height());
         const qreal h = size.height();
         if (selected) {
@@ -236,18 +217,11 @@ std::vector<QImage> SkinPainter::level(QSize size, const QString& label, const Q
             roundedBox(p, QRectF(10, h / 2 - 7, 14, 14), 3, color, QColor(0x9D, 0xB2, 0xC8));
             centredText(p, r.adjusted(22, 0, 0, 0), label, font(15), colors::ink);
         }
-        p.end();
-        frames.push_back(img);
-    }
-    return frames;
+    });
 }
 
 std::vector<QImage> SkinPainter::item(QSize size, const QString& letter) {
-    std::vector<QImage> frames;
-    for (int state = 0; state < 3; ++state) {
-        QImage img = canvas(size);
-        QPainter p(&img);
-        p.setRenderHint(QPainter::Antialiasing);
+    return drawFrames(size, 3, [&](QPainter& p, int state) {
         const QRectF r(0, 0, size.width(), size.height());
         const QColor fill = state == 0   ? colors::softCard
                             : state == 1 ? QColor(0xE4, 0xEF, 0xFD)
@@ -259,10 +233,7 @@ std::vector<QImage> SkinPainter::item(QSize size, const QString& letter) {
         p.setBrush(state == 0 ? QColor(0x9D, 0xB2, 0xC8) : colors::accent);
         p.drawEllipse(badge);
         centredText(p, badge, letter, font(13, true), Qt::white);
-        p.end();
-        frames.push_back(img);
-    }
-    return frames;
+    });
 }
 
 } // namespace vt::skingen

@@ -7,6 +7,7 @@
 #include <QRect>
 #include <QString>
 
+#include <functional>
 #include <vector>
 
 class QPainter;
@@ -65,6 +66,10 @@ public:
 
     static void roundedBox(QPainter& p, const QRectF& r, qreal radius, const QColor& fill, const QColor& border,
                            qreal borderWidth = 1.0);
+
+private:
+    // Draws count frames of one element on antialiased transparent canvases; draw gets the frame's index.
+    static std::vector<QImage> drawFrames(QSize size, int count, const std::function<void(QPainter&, int)>& draw);
 };
 
 } // namespace vt::skingen
