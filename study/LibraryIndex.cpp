@@ -182,56 +182,49 @@ void LibraryIndex::exampleSentences(const std::string& word, int firstIndex, int
     out += sentences;
 }
 
+template <typename Visit>
+void LibraryIndex::PairIndex::forCandidates(const std::string& text, int first, int last, Visit visit) const {
+    const int* b;
+    const int* e;
+    if (candidates(text, b, e)) {
+        for (const int* p = std::lower_bound(b, e, first); p != e && *p <= last; ++p)
+            if (!visit(*p))
+                return;
+    } else {
+        for (int i = first; i <= last; ++i)
+            if (!visit(i))
+                return;
+    }
+}
+
 void LibraryIndex::appendWordsContaining(const std::string& text, int firstIndex, int limit, int maxHits,
                                          std::string& out) const {
-    if (text.empty() || !m_lib)
+    if (text.empty() || !m_lib || maxHits <= 0)
         return;
     int hits = 0;
-    const int first = std::max(1, firstIndex);
-    const int last = std::min(limit, m_count);
-    auto consider = [&](int i) {
+    m_words.forCandidates(text, std::max(1, firstIndex), std::min(limit, m_count), [&](int i) {
         const CWordStruct& e = m_lib->entry(i);
-        if (e.m_word.find(text) == std::string::npos || text.find(e.m_word) != std::string::npos)
-            return;
-        appendRecord(out, e);
-        ++hits;
-    };
-    const int* b;
-    const int* en;
-    if (m_words.candidates(text, b, en)) {
-        for (const int* p = std::lower_bound(b, en, first); p != en && *p <= last && hits < maxHits; ++p)
-            consider(*p);
-    } else {
-        for (int i = first; i <= last && hits < maxHits; ++i)
-            consider(i);
-    }
+        if (e.m_word.find(text) != std::string::npos && text.find(e.m_word) == std::string::npos) {
+            appendRecord(out, e);
+            ++hits;
+        }
+        return hits < maxHits;
+    });
 }
 
 void LibraryIndex::appendWordsByMeaning(const std::string& text, int firstIndex, int limit, int maxHits,
                                         std::string& out) const {
-    if (text.empty() || !m_lib)
+    if (text.empty() || !m_lib || maxHits <= 0)
         return;
     int hits = 0;
-    const int first = std::max(1, firstIndex);
-    const int last = std::min(limit, m_count);
-    auto consider = [&](int i) {
+    m_meanings.forCandidates(text, std::max(1, firstIndex), std::min(limit, m_count), [&](int i) {
         const CWordStruct& e = m_lib->entry(i);
-        if (e.m_meanings[0].find(text) == std::string::npos)
-            return;
-        if (out.find(e.m_word) != std::string::npos)
-            return;
-        appendRecord(out, e);
-        ++hits;
-    };
-    const int* b;
-    const int* en;
-    if (m_meanings.candidates(text, b, en)) {
-        for (const int* p = std::lower_bound(b, en, first); p != en && *p <= last && hits < maxHits; ++p)
-            consider(*p);
-    } else {
-        for (int i = first; i <= last && hits < maxHits; ++i)
-            consider(i);
-    }
+        if (e.m_meanings[0].find(text) != std::string::npos && out.find(e.m_word) == std::string::npos) {
+            appendRecord(out, e);
+            ++hits;
+        }
+        return hits < maxHits;
+    });
 }
 
 int LibraryIndex::firstWithPartOfSpeech(const std::string& partOfSpeech, int start, std::string* senseText) const {

@@ -36,6 +36,9 @@ private:
         void build(const CWordList& lib, const std::string& (*field)(const CWordList&, int));
         // Rarest pair of text; nullptr range when text is shorter than 2.
         bool candidates(const std::string& text, const int*& begin, const int*& end) const;
+        // Calls visit(i) for the entries first..last that can hold text (all of them when the text is too short
+        // to narrow them down), in order, until visit returns false.
+        template <typename Visit> void forCandidates(const std::string& text, int first, int last, Visit visit) const;
     };
     struct Tagged {
         int index;

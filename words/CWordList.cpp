@@ -166,6 +166,28 @@ std::string lineNote(int line) {
     return " (line " + std::to_string(line) + ")";
 }
 
+// The word searches: "[W]" word, two blanks and the first meaning of every entry first..last that matches,
+// one line each, up to maxHits lines. An empty search text finds nothing.
+template <typename Match>
+void collectWords(const std::vector<CWordStruct>& entries, int firstIndex, int last, int maxHits,
+                  const std::string& text, std::string& out, Match matches) {
+    out.clear();
+    if (text.empty())
+        return;
+    int hits = 0;
+    for (int i = std::max(1, firstIndex); i <= last && hits < maxHits; ++i) {
+        const CWordStruct& e = entries[static_cast<size_t>(i)];
+        if (!matches(e))
+            continue;
+        out += "[W]";
+        out += e.m_word;
+        out += "  ";
+        out += e.m_meanings[0];
+        out += "\n";
+        ++hits;
+    }
+}
+
 } // namespace
 
 CWordList::CWordList() {
@@ -700,44 +722,16 @@ void CWordList::findExampleSentences(const std::string& word, int firstIndex, in
 
 void CWordList::findWordsContaining(const std::string& text, int firstIndex, int limit, int maxHits,
                                     std::string& out) const {
-    out.clear();
-    if (text.empty())
-        return;
-    int hits = 0;
-    const int last = std::min(limit, m_count);
-    for (int i = std::max(1, firstIndex); i <= last && hits < maxHits; ++i) {
-        const CWordStruct& e = m_entries[static_cast<size_t>(i)];
-        if (e.m_word.find(text) == std::string::npos || text.find(e.m_word) != std::string::npos)
-            continue;
-        out += "[W]";
-        out += e.m_word;
-        out += "  ";
-        out += e.m_meanings[0];
-        out += "\n";
-        ++hits;
-    }
+    collectWords(m_entries, firstIndex, std::min(limit, m_count), maxHits, text, out, [&](const CWordStruct& e) {
+        return e.m_word.find(text) != std::string::npos && text.find(e.m_word) == std::string::npos;
+    });
 }
 
 void CWordList::findWordsByMeaning(const std::string& text, int firstIndex, int limit, int maxHits,
                                    std::string& out) const {
-    out.clear();
-    if (text.empty())
-        return;
-    int hits = 0;
-    const int last = std::min(limit, m_count);
-    for (int i = std::max(1, firstIndex); i <= last && hits < maxHits; ++i) {
-        const CWordStruct& e = m_entries[static_cast<size_t>(i)];
-        if (e.m_meanings[0].find(text) == std::string::npos)
-            continue;
-        if (out.find(e.m_word) != std::string::npos)
-            continue;
-        out += "[W]";
-        out += e.m_word;
-        out += "  ";
-        out += e.m_meanings[0];
-        out += "\n";
-        ++hits;
-    }
+    collectWords(m_entries, firstIndex, std::min(limit, m_count), maxHits, text, out, [&](const CWordStruct& e) {
+        return e.m_meanings[0].find(text) != std::string::npos && out.find(e.m_word) == std::string::npos;
+    });
 }
 
 // ---- history ----
