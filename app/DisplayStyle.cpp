@@ -1,5 +1,7 @@
 #include "app/DisplayStyle.h"
 
+#include "study/Phonetic.h"
+
 #include <QFontDatabase>
 
 namespace {
@@ -45,39 +47,6 @@ QColor DisplayStyle::paletteColor(int index) {
     }
 }
 
-QByteArray DisplayStyle::phoneKK(const QByteArray& transcription) {
-    static const char from[] = "/0123456789";
-    static const char to[] = "ARZKOLFBNEG";
-    QByteArray out = transcription;
-    for (char& c : out) {
-        for (int i = 0; from[i]; ++i)
-            if (c == from[i]) {
-                c = to[i];
-                break;
-            }
-    }
-    return out;
-}
-
-QString DisplayStyle::phoneKKToIpa(const QByteArray& converted) {
-    QString out;
-    for (char c : converted) {
-        switch (c) {
-        case 'A': out += QChar(0x02C8); break; // ˈ
-        case 'R': out += QChar(0x03B8); break; // θ
-        case 'Z': out += QChar(0x00F0); break; // ð
-        case 'K': out += QChar(0x0283); break; // ʃ
-        case 'O': out += QChar(0x0292); break; // ʒ
-        case 'L': out += QChar(0x014B); break; // ŋ
-        case 'F': out += QChar(0x00E6); break; // æ
-        case 'B': out += QChar(0x0259); break; // ə
-        case 'N': out += QChar(0x028C); break; // ʌ
-        case 'E': out += QChar(0x0254); break; // ɔ
-        case 'G': out += QChar(0x026A); break; // ɪ
-        case ':': out += QChar(0x02D0); break; // ː
-        case ',': out += QChar(0x02CC); break; // ˌ
-        default: out += QLatin1Char(c); break;
-        }
-    }
-    return out;
+QString DisplayStyle::ipa(const QByteArray& transcription) {
+    return QString::fromStdString(vt::phoneticToIpa(transcription.toStdString()));
 }

@@ -20,12 +20,8 @@ public:
     // Colour of a word at memory level 0..7.
     static QColor levelColor(int level) { return paletteColor(level < 0 ? 0 : level > 7 ? 7 : level); }
 
-    // Key conversion for the phonetic font: "/" -> "A", "0" -> "R", ... "9" -> "G"; other bytes stay.
-    static QByteArray phoneKK(const QByteArray& transcription);
-    // What the phonetic font shows for a converted transcription: the IPA symbols.
-    static QString phoneKKToIpa(const QByteArray& converted);
-    // Both steps: stored transcription -> IPA text to draw.
-    static QString ipa(const QByteArray& transcription) { return phoneKKToIpa(phoneKK(transcription)); }
+    // A stored transcription as the IPA text the phonetic font shows (the same on every screen).
+    static QString ipa(const QByteArray& transcription);
 
 private:
     std::array<QFont, kFontCount> m_fonts;
