@@ -64,33 +64,28 @@ unsigned pairAt(const std::string& s, size_t i) {
 } // namespace
 
 void LibraryIndex::PairIndex::build(const CWordList& lib, const std::string& (*field)(const CWordList&, int)) {
-    offsets.assign(65537, 0);
+    // Two passes over every (entry, distinct byte pair): count the rows, then fill them.
     std::vector<int> last(65536, 0);
-    for (int i = 1; i <= lib.count(); ++i) {
-        const std::string& s = field(lib, i);
-        for (size_t k = 0; k + 1 < s.size(); ++k) {
-            unsigned p = pairAt(s, k);
-            if (last[p] == i)
-                continue;
-            last[p] = i;
-            ++offsets[p + 1];
+    auto forEachPair = [&](auto visit) {
+        std::fill(last.begin(), last.end(), 0);
+        for (int i = 1; i <= lib.count(); ++i) {
+            const std::string& s = field(lib, i);
+            for (size_t k = 0; k + 1 < s.size(); ++k) {
+                const unsigned p = pairAt(s, k);
+                if (last[p] != i) {
+                    last[p] = i;
+                    visit(p, i);
+                }
+            }
         }
-    }
+    };
+    offsets.assign(65537, 0);
+    forEachPair([&](unsigned p, int) { ++offsets[p + 1]; });
     for (size_t p = 0; p < 65536; ++p)
         offsets[p + 1] += offsets[p];
     entries.assign(static_cast<size_t>(offsets[65536]), 0);
     std::vector<int> fill(offsets.begin(), offsets.end() - 1);
-    std::fill(last.begin(), last.end(), 0);
-    for (int i = 1; i <= lib.count(); ++i) {
-        const std::string& s = field(lib, i);
-        for (size_t k = 0; k + 1 < s.size(); ++k) {
-            unsigned p = pairAt(s, k);
-            if (last[p] == i)
-                continue;
-            last[p] = i;
-            entries[static_cast<size_t>(fill[p]++)] = i;
-        }
-    }
+    forEachPair([&](unsigned p, int i) { entries[static_cast<size_t>(fill[p]++)] = i; });
 }
 
 bool LibraryIndex::PairIndex::candidates(const std::string& text, const int*& begin, const int*& end) const {
