@@ -52,4 +52,10 @@ private:
     bool m_awaitingIdle = false; // bytes were handed over and have not been heard yet
 };
 
+// Ends a process that has used the sound device, once everything of its own is saved and closed. Qt Multimedia
+// keeps its PulseAudio connection in a library-global object whose exit-time destructor disconnects without
+// holding the main-loop lock while that loop's thread still runs; now and then this aborts the process on its
+// way out. Leaving without running library destructors avoids the race.
+[[noreturn]] void exitWithoutLibraryTeardown(int code);
+
 } // namespace vt

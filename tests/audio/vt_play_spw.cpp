@@ -16,7 +16,9 @@
 #include <cstdio>
 #include <cstring>
 
-int main(int argc, char** argv) {
+namespace {
+
+int run(int argc, char** argv) {
     if (argc == 4 && std::strcmp(argv[1], "--render") == 0) {
         std::string content;
         vt::RenderResult r = vt::renderSpeechFile(argv[2], "", content);
@@ -60,4 +62,10 @@ int main(int argc, char** argv) {
     std::printf("%s after %lld ms (%d ms of sound)\n", heard ? "heard" : "NOT drained",
                 static_cast<long long>(clock.elapsed()), soundMs);
     return heard ? 0 : 4;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    vt::exitWithoutLibraryTeardown(run(argc, argv));
 }
